@@ -54,7 +54,7 @@ std::string ModUncPath::UniversalNameOfSize(const std::string& path, std::uint32
 }
 
 // A remote name longer than the buffer gets one more try with the length the platform asked
-// for; should that fail too, it is reported like any other network error.
+// for; should that fail too, the code (234 included) is reported like any other network error.
 std::string ModUncPath::ResolveThroughDriveConnection(const std::string& path) {
     const std::string drive = path.substr(0, 2);
     std::uint32_t bufferLength = kConnectionBufferBytes;
@@ -62,7 +62,6 @@ std::string ModUncPath::ResolveThroughDriveConnection(const std::string& path) {
     std::uint32_t code = ports_.network.GetConnection(drive, bufferLength, buffer);
     if (code == netcode::kMoreData) code = ports_.network.GetConnection(drive, bufferLength, buffer);
     if (code == netcode::kSuccess) return TrimAtNul(buffer) + path.substr(2);
-    if (code == netcode::kMoreData) return ReportNetworkError(code);
     return ResolveByCode(path, code);
 }
 
