@@ -8,7 +8,7 @@ namespace {
 constexpr const char* kProgramTitle = "Pathnab";
 constexpr std::uint32_t kDetailedLevel = 2;
 constexpr std::uint32_t kShortLevel = 1;
-constexpr std::uint32_t kDiskShare = 0;
+constexpr std::int32_t kDiskShare = 0;
 constexpr std::size_t kShareBuffer9xBytes = 16384;
 constexpr std::uint32_t kConnectionBufferBytes = 260;
 constexpr std::uint32_t kPlatformWin9x = 1;
@@ -92,6 +92,7 @@ std::string ModUncPath::UncFromLocalShare(const std::string& path) {
 
 std::optional<std::string> ModUncPath::RestBelowFolder(const std::string& path,
                                                        const std::string& folder) const {
+    if (folder.empty()) return std::nullopt;  // a share that names no folder holds no file
     std::string stem = folder;
     while (stem.ends_with(conventions_.separator)) stem.pop_back();
     if (path.size() < stem.size()) return std::nullopt;

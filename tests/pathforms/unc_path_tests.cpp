@@ -183,6 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
         ShareCase{"special flag past a skipped share", kWindows,
                   {DiskShare("C$", "C:\\", std::numeric_limits<std::int32_t>::min()), DiskShare("DATA", "C:\\data")},
                   "C:\\data\\a", "\\\\PC\\DATA\\a"},
+        ShareCase{"share without a folder", kWindows, {DiskShare("NONE", "")}, "C:\\a", "C:\\a"},
         ShareCase{"no shares", kWindows, {}, "C:\\a", "C:\\a"}));
 INSTANTIATE_TEST_SUITE_P(
     Posix, UncFromLocalShareTest,
@@ -193,6 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "/srv/database/x"},
         ShareCase{"letter case counts", kPosix, {DiskShare("DATA", "/srv/Data")}, "/srv/data/x", "/srv/data/x"},
         ShareCase{"root share", kPosix, {DiskShare("ROOT", "/")}, "/x/y.txt", "\\\\PC\\ROOT\\x\\y.txt"},
+        ShareCase{"share without a folder", kPosix, {DiskShare("NONE", "")}, "/x/y.txt", "/x/y.txt"},
         ShareCase{"short folder", kPosix, {DiskShare("A", "/a")}, "/a/b", "\\\\PC\\A\\b"},
         ShareCase{"trailing separator, the folder itself", kPosix, {DiskShare("DATA", "/srv/data/")}, "/srv/data",
                   "\\\\PC\\DATA"}));
