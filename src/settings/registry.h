@@ -34,6 +34,7 @@ inline constexpr std::uint32_t kSetValueRight = 0x0002;
 namespace regstatus {
 inline constexpr std::int32_t kSuccess = 0;
 inline constexpr std::int32_t kFileNotFound = 2;
+inline constexpr std::int32_t kPathNotFound = 3;
 inline constexpr std::int32_t kAccessDenied = 5;
 inline constexpr std::int32_t kInvalidHandle = 6;
 inline constexpr std::int32_t kOutOfMemory = 14;
