@@ -1,7 +1,6 @@
 #include "settings/reg_access.h"
 
 #include <array>
-#include <new>
 #include <string_view>
 #include <utility>
 
@@ -181,16 +180,6 @@ bool WriteRegValueUnguarded(Registry& registry, const std::string& path, const R
     return WriteKeyValue(registry, opened.Get(), parts->valueName, type, data) == regstatus::kSuccess;
 }
 
-std::int32_t StatusOfCurrentException() {
-    try {
-        throw;
-    } catch (const std::bad_alloc&) {
-        return regstatus::kOutOfMemory;
-    } catch (...) {
-        return regstatus::kStoreIoFailed;
-    }
-}
-
 }  // namespace
 
 std::optional<RegPathParts> SplitRegPath(const std::string& path) {
@@ -223,8 +212,8 @@ bool WriteRegValue(Registry& registry, const std::string& path, const RegValue& 
 RegValue ReadKeyValue(Registry& registry, RegKey key, const std::string& name, std::int32_t& status) {
     try {
         return ReadKeyValueUnguarded(registry, key, name, status);
-    } catch (...) {
-        status = StatusOfCurrentException();
+    } catch (...) {  // allocation is all that can throw here; the registry itself does not
+        status = regstatus::kOutOfMemory;
         return RegValue();
     }
 }
@@ -234,7 +223,7 @@ std::int32_t WriteKeyValue(Registry& registry, RegKey key, const std::string& na
     try {
         return WriteKeyValueUnguarded(registry, key, name, type, value);
     } catch (...) {
-        return StatusOfCurrentException();
+        return regstatus::kOutOfMemory;
     }
 }
 
