@@ -1,5 +1,7 @@
 #include "pathforms/posix/linux_backends.h"
 
+#include "pathforms/posix/mount_table_network.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -7,17 +9,6 @@
 
 namespace pathnab {
 namespace {
-
-// Until the mount table is read, every path counts as local.
-class NoNetwork final : public NetworkConnections {
-public:
-    std::uint32_t GetUniversalName(const std::string&, std::uint32_t&, std::string&) override {
-        return netcode::kNotConnected;
-    }
-    std::uint32_t GetConnection(const std::string&, std::uint32_t&, std::string&) override {
-        return netcode::kNotConnected;
-    }
-};
 
 class NoShares final : public ShareListing {
 public:
@@ -62,7 +53,7 @@ std::unique_ptr<FileNames> MakeLinuxFileNames();
 LinuxPathFormsBackends MakeLinuxPathFormsBackends() {
     LinuxPathFormsBackends b;
     b.files = MakeLinuxFileNames();
-    b.network = std::make_unique<NoNetwork>();
+    b.network = std::make_unique<MountTableNetwork>();
     b.shares = std::make_unique<NoShares>();
     b.shares9x = std::make_unique<No9xShares>();
     b.os = std::make_unique<LinuxSystem>();
