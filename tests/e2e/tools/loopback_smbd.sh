@@ -64,7 +64,8 @@ smbd_start() {
     return 1
   fi
   smbd_write_config "$dir"
-  smbd --foreground --no-process-group --configfile="$dir/smb.conf" </dev/null >"$dir/log/stdout" 2>&1 &
+  # A session of its own: smbd signals its whole process group when it stops.
+  setsid smbd --foreground --no-process-group --configfile="$dir/smb.conf" </dev/null >"$dir/log/stdout" 2>&1 &
   smbd_pid=$!
   local i
   for i in $(seq 1 100); do
