@@ -14,7 +14,7 @@ smb_port_answers() {
 smbd_write_config() {
   local dir=$1
   mkdir -p "$dir"/{state,cache,lock,pid,private,log,spool} "$dir"/shares/{docs/sub,rootshare}
-  chmod 1777 "$dir/spool"
+  chmod 755 "$dir" && chmod 1777 "$dir/spool"  # the guest account reads the shares
   cat >"$dir/smb.conf" <<CONF
 [global]
   netbios name = $smbd_netbios_name
@@ -80,8 +80,8 @@ smbd_start() {
 
 smbd_stop() {
   [ -n "$smbd_pid" ] || return 0
-  kill "$smbd_pid" 2>/dev/null
-  wait "$smbd_pid" 2>/dev/null
+  kill "$smbd_pid" 2>/dev/null || true
+  wait "$smbd_pid" 2>/dev/null || true
   smbd_pid=
   local i
   for i in $(seq 1 50); do
