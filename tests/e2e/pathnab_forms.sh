@@ -226,6 +226,22 @@ run_forms --json -- "${many[@]}"
 expect_status 0 "1,000 paths"
 [ "$(wc -l <"$work/out")" -eq 1000 ] || fail "1,000 paths gave $(wc -l <"$work/out") JSON lines"
 
+# --- A network error goes to stderr, once per path, and leaves the UNC row empty. Hiding the
+# mount table in a private mount namespace makes the universal-name query fail.
+if unshare -m true 2>/dev/null; then
+    unshare -m bash -c 'mount -t tmpfs none /proc && exec timeout 20 "$0" -- "$@"' "$forms" "$file" "$file" \
+        >"$work/out" 2>"$work/err"
+    echo $? >"$work/status"
+    expect_status 0 "network error"
+    [ "$(cat "$work/err")" = $'pathnab-forms: Bad network. Error code 1222\npathnab-forms: Bad network. Error code 1222' ] ||
+        fail "network error on stderr: $(cat "$work/err")"
+    { rows_of_existing "$file"; echo; rows_of_existing "$file"; } |
+        sed -e $'s/^UNC\t.*/UNC\t/' -e $'s/^UNC URL\t.*/UNC URL\tfile:\/\//' >"$work/expected"
+    expect_same_bytes "$work/expected" "network error"
+else
+    echo "NOTE: the network-error check did not run: unshare -m is not allowed here" >&2
+fi
+
 # --- The command line.
 run_forms --help
 expect_status 0 "--help"
