@@ -1,5 +1,8 @@
 #include "about/qt/frm_about.h"
 
+#include <algorithm>
+
+#include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -13,6 +16,8 @@
 namespace pathnab {
 
 namespace {
+
+constexpr double kDesignFontPoints = 8.0;
 
 double ScreenTwipsPerPixel(const QScreen* screen) {
     return TwipsPerPixel(screen ? screen->logicalDotsPerInch() : 0.0);
@@ -67,6 +72,10 @@ frmAbout::frmAbout(const AboutServices& services)
     background.setColor(QPalette::Window, background.color(QPalette::Base));
     setPalette(background);
     setAutoFillBackground(true);
+    // The window was laid out for an 8-point dialog font.
+    QFont designFont = font();
+    designFont.setPointSizeF(kDesignFontPoints);
+    setFont(designFont);
 
     CreateControls();
     PlaceOnScreen();
@@ -83,6 +92,10 @@ void frmAbout::CreateControls() {
     cmdSysInfo_ = AddButton(this, "cmdSysInfo", kCmdSysInfo, kSysInfoCaption, tpp);
     Label1_ = AddLabel(this, "Label1", kLabel1, kDescription, tpp);
     Label1_->setWordWrap(true);
+    // A font wider than the design's must not cut the description off: the label grows
+    // downwards into the free space above the buttons.
+    Label1_->resize(Label1_->width(),
+                    std::max(Label1_->height(), Label1_->heightForWidth(Label1_->width())));
     lblTitle_ = AddLabel(this, "lblTitle", kLblTitle, kTitleAtDesign, tpp);
     QPalette black = lblTitle_->palette();
     black.setColor(QPalette::WindowText, Qt::black);

@@ -77,6 +77,13 @@ private slots:
         QVERIFY(label->wordWrap());
     }
 
+    void descriptionIsNeverCutOff() {
+        frmAbout box(services);
+        auto* label = Find<QLabel>(box, "Label1");
+        QVERIFY(label->height() >= label->heightForWidth(label->width()));
+        QVERIFY(label->geometry().bottom() < Find<QPushButton>(box, "cmdOK")->geometry().top());
+    }
+
     void titleIsBlack() {
         frmAbout box(services);
         QCOMPARE(Find<QLabel>(box, "lblTitle")->palette().color(QPalette::WindowText),
@@ -109,7 +116,11 @@ private slots:
         QCOMPARE(Find<QLabel>(box, "Picture1")->geometry(), Pixels(about_design::kPicture1));
         QCOMPARE(Find<QPushButton>(box, "cmdOK")->geometry(), Pixels(about_design::kCmdOK));
         QCOMPARE(Find<QPushButton>(box, "cmdSysInfo")->geometry(), Pixels(about_design::kCmdSysInfo));
-        QCOMPARE(Find<QLabel>(box, "Label1")->geometry(), Pixels(about_design::kLabel1));
+        const QRect description = Find<QLabel>(box, "Label1")->geometry();
+        const QRect designed = Pixels(about_design::kLabel1);
+        QCOMPARE(description.topLeft(), designed.topLeft());
+        QCOMPARE(description.width(), designed.width());
+        QVERIFY(description.height() >= designed.height());
         QCOMPARE(Find<QLabel>(box, "lblTitle")->geometry(), Pixels(about_design::kLblTitle));
         QCOMPARE(Find<QLabel>(box, "lblVersion")->geometry(), Pixels(about_design::kLblVersion));
     }
