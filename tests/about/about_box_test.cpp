@@ -8,7 +8,7 @@
 
 #include "about/about_design.h"
 #include "about/fakes/fake_about_ports.h"
-#include "about/fakes/fake_registry.h"
+#include "settings/fakes/fake_registry.h"
 
 namespace pathnab {
 namespace {
@@ -16,7 +16,6 @@ namespace {
 using testing::FakeFileProbe;
 using testing::FakeMessageBox;
 using testing::FakeProgramStarter;
-using testing::FakeRegistry;
 using testing::FixedVersion;
 
 constexpr RegKey kHklm = regroot::kLocalMachine;
@@ -56,7 +55,7 @@ constexpr const char* kKey = "SOFTWARE\\Test";
 
 struct KeyValueCase {
     const char* name;
-    FakeRegistry::Value value;
+    FakeRegistry::StoredValue value;
     std::string entryText;  // what KeyVal holds on entry
     bool expectedResult;
     std::string expectedText;
@@ -71,11 +70,11 @@ class AboutGetKeyValue : public ::testing::TestWithParam<KeyValueCase> {};
 TEST_P(AboutGetKeyValue, ReadsTheValueAsText) {
     const KeyValueCase& c = GetParam();
     FakeRegistry registry;
-    registry.Put(kHklm, kKey, "V", c.value);
+    registry.Put(kHklm, kKey, "V", c.value.type, c.value.data);
     std::string keyVal = c.entryText;
     EXPECT_EQ(GetKeyValue(registry, kHklm, kKey, "V", keyVal), c.expectedResult);
     EXPECT_EQ(keyVal, c.expectedText);
-    EXPECT_TRUE(registry.openHandles.empty()) << "key left open";
+    EXPECT_TRUE(registry.OpenHandles() == 0) << "key left open";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -113,7 +112,7 @@ TEST(AboutGetKeyValueMissing, MissingKeyEmptiesTextAndOpensNothing) {
     std::string keyVal = "old";
     EXPECT_FALSE(GetKeyValue(registry, kHklm, kKey, "V", keyVal));
     EXPECT_EQ(keyVal, "");
-    EXPECT_TRUE(registry.openHandles.empty());
+    EXPECT_TRUE(registry.OpenHandles() == 0);
 }
 
 TEST(AboutGetKeyValueMissing, MissingValueEmptiesTextAndClosesTheKey) {
@@ -122,8 +121,8 @@ TEST(AboutGetKeyValueMissing, MissingValueEmptiesTextAndClosesTheKey) {
     std::string keyVal = "old";
     EXPECT_FALSE(GetKeyValue(registry, kHklm, kKey, "V", keyVal));
     EXPECT_EQ(keyVal, "");
-    EXPECT_EQ(registry.opened.size(), 1u);
-    EXPECT_TRUE(registry.openHandles.empty());
+    EXPECT_EQ(registry.opens, 1);
+    EXPECT_TRUE(registry.OpenHandles() == 0);
 }
 
 TEST(AboutGetKeyValueMissing, OpensWithTheAboutBoxAccessMask) {
@@ -139,7 +138,10 @@ TEST(AboutGetKeyValueMissing, OpensWithTheAboutBoxAccessMask) {
 
 class AboutStartSysInfo : public ::testing::Test {
 protected:
-    void TearDown() override { EXPECT_TRUE(registry.openHandles.empty()) << "key left open"; }
+    void TearDown() override {
+        EXPECT_EQ(registry.OpenHandles(), 0u) << "key left open";
+        EXPECT_EQ(registry.strayCloses, 0);
+    }
 
     void RegisterProgram(const std::string& path) {
         registry.PutText(kHklm, kSysInfoProgramKey, "PATH", path);
@@ -154,12 +156,8 @@ protected:
                messages.shown[0] == std::pair<std::string, std::string>(
                                         "System Information Is Unavailable At This Time", "Pathnab");
     }
-    bool ReadSecondLocation() const {
-        for (const auto& [root, key] : registry.opened) {
-            if (key == kSysInfoFolderKey) return true;
-        }
-        return false;
-    }
+    // The first location is read with one open, the second with another.
+    bool ReadSecondLocation() const { return registry.opens > 1; }
 
     FixedVersion version{PathnabVersion(1, 0, 0, 1)};
     FakeRegistry registry;
@@ -179,11 +177,14 @@ TEST_F(AboutStartSysInfo, RegisteredProgramIsStartedAsGivenWithoutLookingFurther
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(AboutStartSysInfo, ReadsHklmKeysOnly) {
+TEST_F(AboutStartSysInfo, LocationsOfOtherRootsAreNotRead) {
+    registry.PutText(regroot::kCurrentUser, kSysInfoProgramKey, "PATH", "/usr/bin/info");
+    registry.PutText(regroot::kCurrentUser, kSysInfoFolderKey, "MSINFO", "/usr/bin");
+    files.files = {"/usr/bin/MSINFO32.EXE", "/usr/bin\\MSINFO32.EXE"};
     Start();
-    ASSERT_EQ(registry.opened.size(), 2u);
-    EXPECT_EQ(registry.opened[0], std::make_pair(kHklm, std::string(kSysInfoProgramKey)));
-    EXPECT_EQ(registry.opened[1], std::make_pair(kHklm, std::string(kSysInfoFolderKey)));
+    EXPECT_TRUE(starter.started.empty());
+    EXPECT_TRUE(ShowedUnavailable());
+    EXPECT_EQ(registry.accessMasks, (std::vector<std::uint32_t>{0x2003F, 0x2003F}));
 }
 
 TEST_F(AboutStartSysInfo, ProgramInRegisteredFolderIsStarted) {
@@ -245,7 +246,7 @@ TEST_F(AboutStartSysInfo, ErrorWhileStartingShowsTheMessage) {
 }
 
 TEST_F(AboutStartSysInfo, ValueOfAnotherTypeCountsAsFoundWithAnEmptyPath) {
-    registry.Put(kHklm, kSysInfoProgramKey, "PATH", {regtype::kBinary, {1, 2}});
+    registry.Put(kHklm, kSysInfoProgramKey, "PATH", regtype::kBinary, {1, 2});
     RegisterFolder("C:\\Tools");
     files.files = {"C:\\Tools\\MSINFO32.EXE"};
     Start();
@@ -255,7 +256,7 @@ TEST_F(AboutStartSysInfo, ValueOfAnotherTypeCountsAsFoundWithAnEmptyPath) {
 }
 
 TEST_F(AboutStartSysInfo, OverlongProgramValueCountsAsMissing) {
-    registry.PutText(kHklm, kSysInfoProgramKey, "PATH", std::string(1025, 'p'), false);
+    registry.Put(kHklm, kSysInfoProgramKey, "PATH", regtype::kSz, Bytes(std::string(1025, 'p')));
     RegisterFolder("C:\\Tools");
     files.files = {"C:\\Tools\\MSINFO32.EXE"};
     Start();
@@ -263,7 +264,7 @@ TEST_F(AboutStartSysInfo, OverlongProgramValueCountsAsMissing) {
 }
 
 TEST_F(AboutStartSysInfo, UnterminatedProgramTextIsStartedWhole) {
-    registry.PutText(kHklm, kSysInfoProgramKey, "PATH", "C:\\info.exe", false);
+    registry.Put(kHklm, kSysInfoProgramKey, "PATH", regtype::kSz, Bytes("C:\\info.exe"));
     Start();
     EXPECT_EQ(starter.started, std::vector<std::string>{"C:\\info.exe"});
 }

@@ -7,7 +7,7 @@
 
 #include "about/about_design.h"
 #include "about/fakes/fake_about_ports.h"
-#include "about/fakes/fake_registry.h"
+#include "settings/fakes/fake_registry.h"
 #include "about/qt/frm_about.h"
 #include "about/qt/show_about.h"
 
