@@ -24,10 +24,12 @@ LinuxPathFormsBackends MakeLinuxPathFormsBackends() {
     LinuxPathFormsBackends b;
     b.files = MakeLinuxFileNames();
     b.network = std::make_unique<MountTableNetwork>();
+    // The first fill's share listing and computer name start now, behind the program's start-up.
     auto samba = std::make_shared<LocalSambaServer>();
-    b.shares = std::make_unique<SambaShareListing>(samba);
+    auto prefetch = std::make_shared<SambaPrefetch>(samba);
+    b.shares = std::make_unique<SambaShareListing>(samba, prefetch);
     b.shares9x = std::make_unique<No9xShares>();
-    b.os = std::make_unique<SambaOperatingSystem>(samba);
+    b.os = std::make_unique<SambaOperatingSystem>(samba, prefetch);
     return b;
 }
 

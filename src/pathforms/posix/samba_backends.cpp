@@ -4,12 +4,15 @@
 
 #include "pathforms/network_connections.h"
 
+#include <system_error>
 #include <utility>
 
 namespace pathnab {
 namespace {
 
 constexpr std::uint32_t kNtPlatformId = 2;
+// The level the path forms ask for first.
+constexpr std::uint32_t kPrefetchedLevel = 2;
 
 std::string HostName() {
     char host[256] = {};
@@ -19,10 +22,23 @@ std::string HostName() {
 
 }  // namespace
 
-SambaShareListing::SambaShareListing(std::shared_ptr<LocalSambaServer> samba) : samba_(std::move(samba)) {}
+SambaShareListing::SambaShareListing(std::shared_ptr<LocalSambaServer> samba,
+                                     std::shared_ptr<SambaPrefetch> prefetch)
+    : samba_(std::move(samba)), prefetch_(std::move(prefetch)) {}
 
 std::uint32_t SambaShareListing::Enumerate(const std::string& server, std::uint32_t level,
                                            std::vector<ShareEntry>& records) {
+    if (prefetch_) {
+        if (auto listing = prefetch_->TakeListing(server, level)) {
+            if (listing->code == netcode::kSuccess) records = std::move(listing->records);
+            return listing->code;
+        }
+    }
+    return EnumerateLive(server, level, records);
+}
+
+std::uint32_t SambaShareListing::EnumerateLive(const std::string& server, std::uint32_t level,
+                                               std::vector<ShareEntry>& records) {
     if (!server.empty()) return samba_->EnumerateShares(server, level, records);
     if (!samba_->Answers()) {
         records.clear();
@@ -31,7 +47,9 @@ std::uint32_t SambaShareListing::Enumerate(const std::string& server, std::uint3
     return samba_->EnumerateShares("127.0.0.1", level, records);
 }
 
-SambaOperatingSystem::SambaOperatingSystem(std::shared_ptr<LocalSambaServer> samba) : samba_(std::move(samba)) {}
+SambaOperatingSystem::SambaOperatingSystem(std::shared_ptr<LocalSambaServer> samba,
+                                           std::shared_ptr<SambaPrefetch> prefetch)
+    : samba_(std::move(samba)), prefetch_(std::move(prefetch)) {}
 
 bool SambaOperatingSystem::GetVersion(OsVersion& version) {
     version.platformId = kNtPlatformId;
@@ -40,10 +58,65 @@ bool SambaOperatingSystem::GetVersion(OsVersion& version) {
 }
 
 bool SambaOperatingSystem::GetComputerName(std::string& name) {
+    if (prefetch_) {
+        if (auto found = prefetch_->TakeComputerName()) {
+            name = std::move(found->name);
+            return found->found;
+        }
+    }
+    return GetComputerNameLive(name);
+}
+
+// The name comes from Samba's configuration, not from the server; the probe only keeps the
+// library unloaded on a computer where Samba does not run, so once loaded it is asked directly.
+bool SambaOperatingSystem::GetComputerNameLive(std::string& name) {
     std::optional<std::string> configured;
-    if (samba_->Answers()) configured = samba_->ConfiguredNetbiosName();
+    if (samba_->LibraryLoaded() || samba_->Answers()) configured = samba_->ConfiguredNetbiosName();
     name = configured && !configured->empty() ? *configured : NetbiosNameFromHostName(HostName());
     return !name.empty();
+}
+
+SambaPrefetch::SambaPrefetch(std::shared_ptr<LocalSambaServer> samba) {
+    try {
+        pending_ = std::async(std::launch::async, &SambaPrefetch::Ask, std::move(samba));
+    } catch (const std::system_error&) {
+        // No thread to spare: every question is then asked live.
+    }
+}
+
+SambaPrefetch::~SambaPrefetch() {
+    if (pending_.valid()) pending_.wait();
+}
+
+SambaPrefetch::Answers SambaPrefetch::Ask(const std::shared_ptr<LocalSambaServer>& samba) {
+    Answers answers;
+    SambaShareListing shares(samba);
+    answers.listing.emplace();
+    answers.listing->code = shares.Enumerate("", kPrefetchedLevel, answers.listing->records);
+    SambaOperatingSystem os(samba);
+    answers.name.emplace();
+    answers.name->found = os.GetComputerName(answers.name->name);
+    return answers;
+}
+
+// A failure of the background work reaches the first taker as it would have reached a live call.
+void SambaPrefetch::Settle() {
+    if (pending_.valid()) answers_ = pending_.get();
+}
+
+std::optional<SambaPrefetch::Listing> SambaPrefetch::TakeListing(const std::string& server,
+                                                                 std::uint32_t level) {
+    std::lock_guard lock(mutex_);
+    Settle();
+    std::optional<Listing> listing = std::exchange(answers_.listing, std::nullopt);
+    if (!server.empty() || level != kPrefetchedLevel) return std::nullopt;
+    return listing;
+}
+
+std::optional<SambaPrefetch::ComputerName> SambaPrefetch::TakeComputerName() {
+    std::lock_guard lock(mutex_);
+    Settle();
+    return std::exchange(answers_.name, std::nullopt);
 }
 
 }  // namespace pathnab

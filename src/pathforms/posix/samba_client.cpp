@@ -113,6 +113,8 @@ bool LocalSambaServer::Answers() const {
     return answered;
 }
 
+bool LocalSambaServer::LibraryLoaded() const { return library_ != nullptr; }
+
 LocalSambaServer::Library* LocalSambaServer::LoadedLibrary() {
     if (library_ || loadError_ != 0) return library_.get();
     void* handle = dlopen("libnetapi.so.1", RTLD_NOW | RTLD_LOCAL);

@@ -25,6 +25,8 @@ public:
 
     // Whether something accepts a connection on 127.0.0.1 at the SMB port, within a moment.
     bool Answers() const;
+    // Whether the client library has been loaded and started in this process.
+    bool LibraryLoaded() const;
     // NetShareEnum of server at level 1 or 2 into records (replaced on success); its code.
     std::uint32_t EnumerateShares(const std::string& server, std::uint32_t level,
                                   std::vector<ShareEntry>& records);
