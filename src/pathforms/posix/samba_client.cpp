@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <memory>
+#include <mutex>
 #include <string_view>
 
 namespace pathnab {
@@ -85,13 +87,54 @@ struct LocalSambaServer::Library {
         if (const std::uint32_t code = setUsername(context, ""); code != 0) return code;
         return setPassword(context, "");
     }
+
+    void Stop() {
+        if (context) free(context);
+        context = nullptr;
+    }
+
+    // libnetapi hands every caller the same process-wide context, so the first instance to need
+    // it starts it and the last to let go frees it. The library stays mapped: Samba's libraries
+    // keep process-wide state that unloading breaks.
+    static Library* Acquire(std::uint32_t& error);
+    static void Release();
+
+    static inline std::mutex sharedMutex;
+    static inline std::unique_ptr<Library> shared;
+    static inline int users = 0;
 };
+
+LocalSambaServer::Library* LocalSambaServer::Library::Acquire(std::uint32_t& error) {
+    std::lock_guard lock(sharedMutex);
+    if (!shared) {
+        void* handle = dlopen("libnetapi.so.1", RTLD_NOW | RTLD_LOCAL);
+        auto library = std::make_unique<Library>();
+        if (!handle || !library->ResolveAll(handle)) {
+            error = kSambaLibraryMissing;
+            return nullptr;
+        }
+        shared = std::move(library);
+    }
+    if (users == 0) {
+        if (const std::uint32_t code = shared->Start(); code != 0) {
+            shared->Stop();
+            error = code;
+            return nullptr;
+        }
+    }
+    ++users;
+    return shared.get();
+}
+
+void LocalSambaServer::Library::Release() {
+    std::lock_guard lock(sharedMutex);
+    if (--users == 0) shared->Stop();
+}
 
 LocalSambaServer::LocalSambaServer(std::uint16_t port) : port_(port) {}
 
-// The library stays mapped: Samba's libraries keep process-wide state that unloading breaks.
 LocalSambaServer::~LocalSambaServer() {
-    if (library_ && library_->context) library_->free(library_->context);
+    if (library_) Library::Release();
 }
 
 bool LocalSambaServer::Answers() const {
@@ -116,20 +159,8 @@ bool LocalSambaServer::Answers() const {
 bool LocalSambaServer::LibraryLoaded() const { return library_ != nullptr; }
 
 LocalSambaServer::Library* LocalSambaServer::LoadedLibrary() {
-    if (library_ || loadError_ != 0) return library_.get();
-    void* handle = dlopen("libnetapi.so.1", RTLD_NOW | RTLD_LOCAL);
-    auto library = std::make_unique<Library>();
-    if (!handle || !library->ResolveAll(handle)) {
-        loadError_ = kSambaLibraryMissing;
-        return nullptr;
-    }
-    if (const std::uint32_t code = library->Start(); code != 0) {
-        if (library->context) library->free(library->context);
-        loadError_ = code;
-        return nullptr;
-    }
-    library_ = std::move(library);
-    return library_.get();
+    if (!library_ && loadError_ == 0) library_ = Library::Acquire(loadError_);
+    return library_;
 }
 
 std::uint32_t LocalSambaServer::EnumerateShares(const std::string& server, std::uint32_t level,

@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,7 +14,8 @@ inline constexpr std::uint32_t kInvalidLevel = 124;         // ERROR_INVALID_LEV
 
 // The SMB server on this computer, reached through Samba's client library (libnetapi). The
 // library is loaded only once a server answers on the loopback SMB port, so a computer
-// without Samba does not pay for it.
+// without Samba does not pay for it. The library has one context per process, which all
+// instances share: use them from one thread at a time.
 class LocalSambaServer {
 public:
     explicit LocalSambaServer(std::uint16_t port = 445);
@@ -38,7 +38,7 @@ private:
     Library* LoadedLibrary();
 
     std::uint16_t port_;
-    std::unique_ptr<Library> library_;
+    Library* library_ = nullptr;
     std::uint32_t loadError_ = 0;
 };
 

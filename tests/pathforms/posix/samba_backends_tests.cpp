@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <tuple>
 
 namespace pathnab {
 namespace {
@@ -85,6 +86,25 @@ TEST(SambaShareListing, NoServerMeansNoSharesAndNoLibrary) {
             std::vector<ShareEntry> records(1);
             const bool listedNothing = shares.Enumerate("", 2, records) == 0 && records.empty();
             std::exit(listedNothing && !NetapiLoaded() ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+TEST(SambaPrefetch, NoServerMeansNoSharesTheHostNameAndNoLibrary) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            auto samba = std::make_shared<LocalSambaServer>(UnusedPort());
+            auto prefetch = std::make_shared<SambaPrefetch>(samba);
+            SambaShareListing shares(samba, prefetch);
+            SambaOperatingSystem os(samba, prefetch);
+            std::vector<ShareEntry> records(1);
+            const bool listedNothing = shares.Enumerate("", 2, records) == 0 && records.empty();
+            char host[256] = {};
+            gethostname(host, sizeof host - 1);
+            std::string name;
+            const bool hostNamed = os.GetComputerName(name) && name == NetbiosNameFromHostName(host);
+            std::exit(listedNothing && hostNamed && !NetapiLoaded() ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
 }
@@ -180,6 +200,76 @@ TEST_F(LoopbackSmbd, ComputerNameIsSambasNetbiosName) {
     std::string name;
     ASSERT_TRUE(os.GetComputerName(name));
     EXPECT_EQ(name, RunAndRead("testparm -s --parameter-name='netbios name' 2>/dev/null"));
+}
+
+std::vector<std::tuple<std::string, std::int32_t, std::string, std::string>> Described(
+    const std::vector<ShareEntry>& records) {
+    std::vector<std::tuple<std::string, std::int32_t, std::string, std::string>> described;
+    for (const ShareEntry& entry : records) described.emplace_back(entry.NetName, entry.Type, entry.Remark, entry.Path);
+    std::sort(described.begin(), described.end());
+    return described;
+}
+
+TEST_F(LoopbackSmbd, ServersAliveTogetherShareTheLibrarysContext) {
+    auto first = std::make_unique<LocalSambaServer>();
+    LocalSambaServer second;
+    std::vector<ShareEntry> records;
+    ASSERT_EQ(first->EnumerateShares("127.0.0.1", 2, records), 0u);
+    ASSERT_EQ(second.EnumerateShares("127.0.0.1", 2, records), 0u);
+    first.reset();  // the context the second one uses must outlive the first
+    records.clear();
+    ASSERT_EQ(second.EnumerateShares("127.0.0.1", 2, records), 0u);
+    ExpectDocsShare(records, (dir_ / "shares" / "docs").string());
+}
+
+class PrefetchedSmbd : public LoopbackSmbd {
+protected:
+    std::shared_ptr<LocalSambaServer> samba_ = std::make_shared<LocalSambaServer>();
+    std::shared_ptr<SambaPrefetch> prefetch_ = std::make_shared<SambaPrefetch>(samba_);
+    SambaShareListing shares_{samba_, prefetch_};
+    SambaOperatingSystem os_{samba_, prefetch_};
+};
+
+TEST_F(PrefetchedSmbd, FirstListingEqualsALiveOne) {
+    std::vector<ShareEntry> records;
+    ASSERT_EQ(shares_.Enumerate("", 2, records), 0u);
+    ExpectDocsShare(records, (dir_ / "shares" / "docs").string());
+    EXPECT_EQ(Described(records), Described(Listing(2)));
+}
+
+TEST_F(PrefetchedSmbd, LaterListingsAreAskedLiveOnTheSameConnection) {
+    std::vector<ShareEntry> first;
+    std::vector<ShareEntry> second;
+    ASSERT_EQ(shares_.Enumerate("", 2, first), 0u);
+    ASSERT_EQ(shares_.Enumerate("", 2, second), 0u);
+    EXPECT_EQ(Described(second), Described(first));
+}
+
+TEST_F(PrefetchedSmbd, ADifferentFirstRequestIsAskedLive) {
+    std::vector<ShareEntry> records;
+    ASSERT_EQ(shares_.Enumerate("", 1, records), 0u);
+    ExpectDocsShare(records, "");  // the short level, not the prefetched detailed one
+    ASSERT_EQ(shares_.Enumerate("", 2, records), 0u);
+    ExpectDocsShare(records, (dir_ / "shares" / "docs").string());
+}
+
+TEST_F(PrefetchedSmbd, FirstComputerNameIsSambasNetbiosName) {
+    std::string name;
+    ASSERT_TRUE(os_.GetComputerName(name));
+    EXPECT_EQ(name, RunAndRead("testparm -s --parameter-name='netbios name' 2>/dev/null"));
+    std::string again;
+    ASSERT_TRUE(os_.GetComputerName(again));
+    EXPECT_EQ(again, name);
+}
+
+TEST_F(LoopbackSmbd, DestroyingAPrefetchWaitsForItsWork) {
+    auto samba = std::make_shared<LocalSambaServer>();
+    { SambaPrefetch prefetch(samba); }
+    EXPECT_EQ(samba.use_count(), 1);
+    EXPECT_TRUE(samba->LibraryLoaded());
+    std::vector<ShareEntry> records;
+    ASSERT_EQ(SambaShareListing(samba).Enumerate("", 2, records), 0u);
+    ExpectDocsShare(records, (dir_ / "shares" / "docs").string());
 }
 
 }  // namespace
