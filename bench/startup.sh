@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Start-up benchmark under Xvfb: milliseconds from starting a program to its top-level window
+# being mapped (median and spread of RUNS runs) for Pathnab on a real file, a minimal Qt window
+# with a two-column list of 8 rows, xmessage and zenity --list with the same 8 rows; then
+# Pathnab's peak resident memory. Usage: bench/startup.sh BIN_DIR   (RUNS=21 by default)
+set -euo pipefail
+bin=$(cd "$1" && pwd)
+runs=${RUNS:-21}
+work=$(mktemp -d)
+trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+exec 3> "$work/displayfd"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.05; done
+export DISPLAY=":$(head -n1 "$work/displayfd")"
+export XDG_CONFIG_HOME="$work/config"
+unset WAYLAND_DISPLAY
+
+target="$work/bench file.txt"
+echo "some text" > "$target"
+rows=()
+for i in 1 2 3 4 5 6 7 8; do rows+=("Form $i" "/tmp/file $i.txt"); done
+
+time_runs() {  # label, command...
+  local label=$1; shift
+  "$bin/map_timer" "$@" >/dev/null  # warm the caches once
+  : > "$work/$label"
+  for _ in $(seq "$runs"); do "$bin/map_timer" "$@" >> "$work/$label"; done
+}
+
+time_runs pathnab "$bin/pathnab" "$target"
+time_runs minimal_qt "$bin/minimal_qt"
+time_runs xmessage xmessage "Pathnab benchmark"
+time_runs zenity zenity --list --column=Type --column=Text "${rows[@]}"
+
+# Peak memory: the largest VmHWM among Pathnab's processes while its window is up.
+"$bin/pathnab" "$target" &
+pathnab_pid=$!
+xdotool search --sync --name "Tallwick - Pathnab" >/dev/null
+sleep 0.5
+peak_kb=0
+for pid in $pathnab_pid $(pgrep -P "$pathnab_pid" || true); do
+  kb=$(awk '/^VmHWM:/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 0)
+  [ "${kb:-0}" -gt "$peak_kb" ] && peak_kb=$kb
+done
+xdotool key Escape
+wait "$pathnab_pid" || true
+
+python3 - "$work" "$runs" "$peak_kb" <<'PY'
+import statistics, sys
+work, runs, peak_kb = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
+def load(name):
+    return [float(x) for x in open(f"{work}/{name}").read().split()]
+names = ["pathnab", "minimal_qt", "xmessage", "zenity"]
+figures = {}
+print(f"time to window mapped, ms ({runs} runs each, Xvfb, no window manager)")
+print(f"{'program':<12}{'median':>9}{'q1':>9}{'q3':>9}{'min':>9}{'max':>9}")
+for name in names:
+    v = sorted(load(name))
+    q = statistics.quantiles(v, n=4)
+    figures[name] = statistics.median(v)
+    print(f"{name:<12}{figures[name]:9.1f}{q[0]:9.1f}{q[2]:9.1f}{v[0]:9.1f}{v[-1]:9.1f}")
+r_qt = figures["pathnab"] / figures["minimal_qt"]
+r_zen = figures["pathnab"] / figures["zenity"]
+mb = peak_kb / 1024
+print()
+print(f"pathnab / minimal_qt  {r_qt:5.2f}  (target <= 1.25)  {'ok' if r_qt <= 1.25 else 'MISSED'}")
+print(f"pathnab / zenity      {r_zen:5.2f}  (target <  0.50)  {'ok' if r_zen < 0.5 else 'MISSED'}")
+print(f"pathnab / xmessage    {figures['pathnab'] / figures['xmessage']:5.2f}  (the X11 floor)")
+print(f"pathnab peak resident memory  {mb:.1f} MB  (target < 45 MB)  {'ok' if mb < 45 else 'MISSED'}")
+PY
