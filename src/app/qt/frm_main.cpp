@@ -191,6 +191,11 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void FrmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    AdoptRealFrame();
+}
+
 void FrmMain::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     AdoptRealFrame();
