@@ -11,10 +11,11 @@ struct PathConventions {
     bool (*HasLocalRoot)(const std::string& path);
     // Whether two local paths (or a path and a share folder) are compared with letter case.
     bool caseSensitive;
-    // Whether a share folder must end at a separator of the path it holds.
-    bool shareFolderEndsAtSeparator;
     // The separator of local paths, turned into "\" in a UNC form.
     char separator;
+
+    // Whether a and b are the same text under this platform's letter-case rule.
+    bool SameText(const std::string& a, const std::string& b) const;
 };
 
 // The conventions of the platform the program was built for.

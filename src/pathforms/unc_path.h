@@ -47,6 +47,16 @@ public:
     bool SharesAccessDenied() const { return sharesAccessDenied_; }
 
 private:
+    std::string ResolveThroughUniversalName(const std::string& path);
+    std::string ResolveThroughDriveConnection(const std::string& path);
+    std::string ResolveByCode(const std::string& path, std::uint32_t code);
+    std::string UniversalNameOfSize(const std::string& path, std::uint32_t bufferSize);
+    std::string ReportNetworkError(std::uint32_t code);
+    // The part of path below folder: empty for the folder itself, else beginning with a
+    // separator; nullopt when folder does not hold path.
+    std::optional<std::string> RestBelowFolder(const std::string& path, const std::string& folder) const;
+    const OsVersion& AskedOnce(OsVersion& record);
+
     UncPorts ports_;
     const PathConventions& conventions_;
     bool sharesAccessDenied_ = false;
@@ -55,12 +65,16 @@ private:
 };
 
 // Text helpers for the platform's buffers.
+// The characters before the first NUL; without a NUL, the text without surrounding spaces.
 std::string TrimAtNul(const std::string& text);
+// A NUL-terminated text at address; empty text for null.
+std::string StringFromAnsiPtr(const char* address);
+// A NUL-terminated UTF-16 text at address as UTF-8; empty text for null.
+std::string StringFromWidePtr(const char16_t* address);
 
 // Decodes count consecutive 42-byte level-50 share records from the start of buffer; the
 // remark and folder addresses are read through textAt. Records the buffer does not hold
 // completely are not read.
-class ShareListing9x;
 std::vector<ShareEntry> DecodeShareInfo50(std::span<const std::uint8_t> buffer, int count,
                                           ShareListing9x& textAt);
 

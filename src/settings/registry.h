@@ -27,14 +27,25 @@ namespace regaccess {
 inline constexpr std::uint32_t kRead = 0x20019;
 inline constexpr std::uint32_t kWrite = 0x20006;
 inline constexpr std::uint32_t kAboutBox = 0x2003F;
+inline constexpr std::uint32_t kQueryValueRight = 0x0001;
+inline constexpr std::uint32_t kSetValueRight = 0x0002;
 }  // namespace regaccess
 
 namespace regstatus {
 inline constexpr std::int32_t kSuccess = 0;
 inline constexpr std::int32_t kFileNotFound = 2;
+inline constexpr std::int32_t kPathNotFound = 3;
 inline constexpr std::int32_t kAccessDenied = 5;
 inline constexpr std::int32_t kInvalidHandle = 6;
+inline constexpr std::int32_t kOutOfMemory = 14;
+inline constexpr std::int32_t kInvalidParameter = 87;
+inline constexpr std::int32_t kBadPathname = 161;
 inline constexpr std::int32_t kMoreData = 234;
+inline constexpr std::int32_t kBadDatabase = 1009;  // the store is not a readable registry
+inline constexpr std::int32_t kStoreIoFailed = 1016;
+inline constexpr std::int32_t kKeyDeleted = 1018;
+// ReadKeyValue's own code for a value of a type it does not read.
+inline constexpr std::int32_t kUnsupportedType = -1;
 }  // namespace regstatus
 
 // The registry's operations (RegOpenKeyEx, RegCreateKeyEx, RegQueryValueEx, RegSetValueEx,
