@@ -3,14 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "app/fakes/fake_main_window.h"
-#include "app/fakes/fake_registry.h"
+#include "app/fakes/window_settings.h"
 
 namespace pathnab {
 namespace {
 
 using fakes::FakeMainWindow;
-
-constexpr const char* kSettingsKey = "HKEY_CURRENT_USER\\Software\\Tallwick\\Pathnab";
 
 class FixedVersion final : public VersionSource {
 public:
@@ -27,7 +25,7 @@ protected:
     fakes::FakeClipboard clipboard;
     fakes::FakeScreen screen;
     FixedVersion version;
-    fakes::FakeRegistry registry;
+    FakeRegistry registry;
     fakes::FakePathForms forms;
     MainWindowHandlers handlers{{window, clipboard, screen, version, registry, forms}};
 };
@@ -47,7 +45,7 @@ TEST_F(MainWindowTest, WithoutAStoreTheDefaultSizeApplies) {
     handlers.Load("/tmp/a.txt");
     EXPECT_EQ(window.outerHeight, 2535);
     EXPECT_EQ(window.outerWidth, 7695);
-    EXPECT_EQ(registry.Writes(), 0);
+    EXPECT_FALSE(fakes::StoreWritten(registry));
 }
 
 TEST_F(MainWindowTest, HeightIsAppliedBeforeWidth) {
@@ -56,15 +54,15 @@ TEST_F(MainWindowTest, HeightIsAppliedBeforeWidth) {
 }
 
 TEST_F(MainWindowTest, StoredNumbersAreUsedWhateverTheirType) {
-    registry.PutDword(kSettingsKey, "Height", 3000);
-    registry.PutText(kSettingsKey, "Width", "9000");
+    fakes::StoreWindowDword(registry, "Height", 3000);
+    fakes::StoreWindowText(registry, "Width", "9000");
     handlers.Load("/tmp/a.txt");
     EXPECT_EQ(window.outerHeight, 3000);
     EXPECT_EQ(window.outerWidth, 9000);
 }
 
 TEST_F(MainWindowTest, StoredLettersGiveZero) {
-    registry.PutText(kSettingsKey, "Height", "tall");
+    fakes::StoreWindowText(registry, "Height", "tall");
     handlers.Load("/tmp/a.txt");
     EXPECT_EQ(window.outerHeight, 0);
     EXPECT_EQ(window.outerWidth, 7695);
@@ -78,7 +76,7 @@ TEST_F(MainWindowTest, EmptyArgumentShowsOnlyTheAboutBoxThenEnds) {
     EXPECT_TRUE(forms.requests.empty());
     EXPECT_TRUE(window.events.empty());
     EXPECT_FALSE(window.position.has_value());
-    EXPECT_EQ(registry.Writes(), 0);
+    EXPECT_FALSE(fakes::StoreWritten(registry));
     EXPECT_EQ(window.caption, "Tallwick - Pathnab");
 }
 
@@ -129,26 +127,26 @@ TEST_F(MainWindowTest, UnloadStoresTheOuterSizeAsText) {
     window.outerHeight = 2535;
     window.outerWidth = 7696.5f;
     handlers.FileExit();
-    EXPECT_EQ(registry.TextOf(kSettingsKey, "Height"), "2535");
-    EXPECT_EQ(registry.TextOf(kSettingsKey, "Width"), "7696.5");
+    EXPECT_EQ(fakes::StoredWindowText(registry, "Height"), "2535");
+    EXPECT_EQ(fakes::StoredWindowText(registry, "Width"), "7696.5");
 }
 
 TEST_F(MainWindowTest, UnloadLeavesOtherValuesAlone) {
-    registry.PutText(kSettingsKey, "Colour", "blue");
+    fakes::StoreWindowText(registry, "Colour", "blue");
     handlers.Load("/tmp/a.txt");
     handlers.FileExit();
-    EXPECT_EQ(registry.TextOf(kSettingsKey, "Colour"), "blue");
+    EXPECT_EQ(fakes::StoredWindowText(registry, "Colour"), "blue");
 }
 
 TEST_F(MainWindowTest, CancelEndsAtOnceAndLeavesTheStore) {
-    registry.PutText(kSettingsKey, "Height", "3000");
+    fakes::StoreWindowText(registry, "Height", "3000");
     handlers.Load("/tmp/a.txt");
     window.outerHeight = 5000;
     handlers.CancelButton();
     EXPECT_TRUE(window.ended);
     EXPECT_EQ(window.closes, 0);
-    EXPECT_EQ(registry.Writes(), 0);
-    EXPECT_EQ(registry.TextOf(kSettingsKey, "Height"), "3000");
+    EXPECT_FALSE(fakes::StoreWritten(registry));
+    EXPECT_EQ(fakes::StoredWindowText(registry, "Height"), "3000");
 }
 
 TEST_F(MainWindowTest, SelectPathWithoutARowDoesNothing) {
@@ -156,7 +154,7 @@ TEST_F(MainWindowTest, SelectPathWithoutARowDoesNothing) {
     handlers.ListClick();
     EXPECT_TRUE(clipboard.calls.empty());
     EXPECT_EQ(window.closes, 0);
-    EXPECT_EQ(registry.Writes(), 0);
+    EXPECT_FALSE(fakes::StoreWritten(registry));
 }
 
 TEST_F(MainWindowTest, SelectPathCopiesTheRowTextThenClosesAndSaves) {
@@ -165,8 +163,8 @@ TEST_F(MainWindowTest, SelectPathCopiesTheRowTextThenClosesAndSaves) {
     handlers.SelectButton();
     EXPECT_EQ(clipboard.calls, (std::vector<std::string>{"clear", "text:a.txt"}));
     EXPECT_EQ(window.closes, 1);
-    EXPECT_EQ(registry.TextOf(kSettingsKey, "Height"), "2535");
-    EXPECT_EQ(registry.TextOf(kSettingsKey, "Width"), "7695");
+    EXPECT_EQ(fakes::StoredWindowText(registry, "Height"), "2535");
+    EXPECT_EQ(fakes::StoredWindowText(registry, "Width"), "7695");
 }
 
 TEST_F(MainWindowTest, SelectPathPutsEmptyTextToo) {

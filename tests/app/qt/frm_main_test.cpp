@@ -7,7 +7,7 @@
 #include <QTreeWidget>
 
 #include "app/fakes/fake_main_window.h"
-#include "app/fakes/fake_registry.h"
+#include "app/fakes/window_settings.h"
 #include "app/main_window.h"
 #include "app/qt/frm_main.h"
 #include "app/qt/qt_clipboard.h"
@@ -15,8 +15,6 @@
 
 namespace pathnab {
 namespace {
-
-constexpr const char* kSettingsKey = "HKEY_CURRENT_USER\\Software\\Tallwick\\Pathnab";
 
 class FixedVersion final : public VersionSource {
 public:
@@ -53,7 +51,7 @@ struct LoadedWindow {
     QtClipboard clipboard;
     fakes::FakeScreen screen;
     FixedVersion version;
-    fakes::FakeRegistry registry;
+    FakeRegistry registry;
     fakes::FakePathForms forms;
     FrmMain window{[this] { ++aboutBoxes; }};
     MainWindowHandlers handlers{{window, clipboard, screen, version, registry, forms}};
@@ -131,7 +129,7 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromUtf8("/tmp/d\xc3\xa9j\xc3\xa0 vu.txt"));
         QCOMPARE(closed.count(), 1);
         QVERIFY(!loaded.window.isVisible());
-        QCOMPARE(loaded.registry.TextOf(kSettingsKey, "Height"), std::optional<std::string>("2535"));
+        QCOMPARE(fakes::StoredWindowText(loaded.registry, "Height"), std::optional<std::string>("2535"));
     }
 
     void clickOnARowWithEmptyTextEmptiesTheClipboard() {
@@ -149,7 +147,7 @@ private slots:
         QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(20, viewport->height() - 3));
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("before"));
         QVERIFY(loaded.window.isVisible());
-        QCOMPARE(loaded.registry.Writes(), 0);
+        QVERIFY(!fakes::StoreWritten(loaded.registry));
     }
 
     void enterCopiesTheSelectedRow() {
@@ -168,7 +166,7 @@ private slots:
         QTest::keyClick(&loaded.List(), Qt::Key_Escape);
         QVERIFY(loaded.window.Ended());
         QCOMPARE(closed.count(), 0);
-        QCOMPARE(loaded.registry.Writes(), 0);
+        QVERIFY(!fakes::StoreWritten(loaded.registry));
     }
 
     void syntaxItemsMoveTheCheckMarkAndRebuild() {
@@ -201,7 +199,7 @@ private slots:
         loaded.ShowAndWait();
         loaded.MenuItem("&File", "E&xit")->trigger();
         QVERIFY(!loaded.window.isVisible());
-        QCOMPARE(loaded.registry.TextOf(kSettingsKey, "Width"), std::optional<std::string>("7695"));
+        QCOMPARE(fakes::StoredWindowText(loaded.registry, "Width"), std::optional<std::string>("7695"));
     }
 };
 
