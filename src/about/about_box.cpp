@@ -1,0 +1,131 @@
+#include "about/about_box.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace pathnab {
+
+namespace {
+
+constexpr std::uint32_t kValueBufferSize = 1024;
+
+// Closes an opened key however the read ends.
+class OpenedKey {
+public:
+    explicit OpenedKey(Registry& registry) : registry_(registry) {}
+    ~OpenedKey() {
+        if (opened_) registry_.CloseKey(key_);
+    }
+    OpenedKey(const OpenedKey&) = delete;
+    OpenedKey& operator=(const OpenedKey&) = delete;
+
+    bool Open(RegKey root, const std::string& keyName) {
+        opened_ = registry_.OpenKey(root, keyName, regaccess::kAboutBox, key_) == regstatus::kSuccess;
+        return opened_;
+    }
+    RegKey Key() const { return key_; }
+
+private:
+    Registry& registry_;
+    RegKey key_ = 0;
+    bool opened_ = false;
+};
+
+// The returned bytes as text, without a terminating NUL.
+std::string ValueText(const std::uint8_t* data, std::uint32_t size) {
+    std::string text(reinterpret_cast<const char*>(data), size);
+    if (!text.empty() && text.back() == '\0') text.pop_back();
+    return text;
+}
+
+std::string HexDigits(unsigned byte) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string digits;
+    if (byte >= 16) digits += kDigits[byte / 16];
+    digits += kDigits[byte % 16];
+    return digits;
+}
+
+// The number's bytes from the last to the first, each in hexadecimal without leading zeros,
+// appended to what keyVal held, with the "&h" prefix kept as text.
+std::string DwordText(const std::string& bytes, const std::string& keyVal) {
+    std::string digits = keyVal;
+    for (auto it = bytes.rbegin(); it != bytes.rend(); ++it) {
+        digits += HexDigits(static_cast<unsigned char>(*it));
+    }
+    return "&h" + digits;
+}
+
+std::string SysInfoProgramPath(Registry& registry, char folderSeparator, FileProbe& files) {
+    std::string path;
+    if (GetKeyValue(registry, regroot::kLocalMachine, kSysInfoProgramKey, kSysInfoProgramValue,
+                    path)) {
+        return path;  // names the program itself
+    }
+    if (!GetKeyValue(registry, regroot::kLocalMachine, kSysInfoFolderKey, kSysInfoFolderValue,
+                     path)) {
+        return {};
+    }
+    std::string program = SysInfoProgramInFolder(path, folderSeparator);
+    return files.IsOrdinaryFile(program) ? program : std::string();
+}
+
+bool TryStartSysInfo(const AboutServices& services, char folderSeparator) {
+    try {
+        const std::string path = SysInfoProgramPath(services.registry, folderSeparator, services.files);
+        return !path.empty() && services.starter.Start(path);
+    } catch (...) {
+        return false;  // any error while looking up or starting counts as unavailable
+    }
+}
+
+}  // namespace
+
+AboutTexts LoadAboutTexts(const VersionInfo& version) {
+    const std::string productFromMaker = version.ProductName + " from " + kMakerWebAddress;
+    return AboutTexts{
+        .caption = "About " + productFromMaker,
+        .title = productFromMaker,
+        .version = "Version " + std::to_string(version.Major) + "." +
+                   std::to_string(version.Minor) + "." + std::to_string(version.Revision),
+    };
+}
+
+bool GetKeyValue(Registry& registry, RegKey keyRoot, const std::string& keyName,
+                 const std::string& subKeyRef, std::string& keyVal) {
+    OpenedKey key(registry);
+    if (!key.Open(keyRoot, keyName)) {
+        keyVal.clear();
+        return false;
+    }
+    std::array<std::uint8_t, kValueBufferSize> buffer{};
+    std::uint32_t size = kValueBufferSize;
+    std::uint32_t type = 0;
+    if (registry.QueryValue(key.Key(), subKeyRef, type, buffer.data(), size) != regstatus::kSuccess) {
+        keyVal.clear();
+        return false;
+    }
+    const std::string text = ValueText(buffer.data(), std::min(size, kValueBufferSize));
+    if (type == regtype::kSz) {
+        keyVal = text;
+    } else if (type == regtype::kDword) {
+        keyVal = DwordText(text, keyVal);
+    }
+    return true;
+}
+
+std::string SysInfoProgramInFolder(const std::string& folder, char separator) {
+    return folder + separator + kSysInfoProgramFile;
+}
+
+void StartSysInfo(const AboutServices& services, char folderSeparator) {
+    if (TryStartSysInfo(services, folderSeparator)) return;
+    try {
+        services.messages.Show(kSysInfoUnavailable, services.version.Read().ProductName);
+    } catch (...) {
+        // Nothing more can be reported; the box stays open either way.
+    }
+}
+
+}  // namespace pathnab

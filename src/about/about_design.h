@@ -1,0 +1,44 @@
+#pragma once
+
+namespace pathnab {
+
+// A rectangle in twips (1/1440 inch).
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// The About box as designed; every view builds the same window from it.
+namespace about_design {
+
+inline constexpr const char* kDesignCaption = "About MyApp";
+// The client area, placed from the screen's top-left corner.
+inline constexpr TwipsRect kClientArea{2340, 1935, 6915, 4710};
+
+// Controls in creation order. Tab order: cmdOK, cmdSysInfo, lblTitle, lblVersion, Label1,
+// Picture1.
+inline constexpr TwipsRect kPicture1{0, 0, 2460, 4710};
+inline constexpr TwipsRect kCmdOK{5400, 4200, 1260, 345};
+inline constexpr TwipsRect kCmdSysInfo{3960, 4200, 1245, 345};
+inline constexpr TwipsRect kLabel1{2670, 1185, 3885, 735};
+inline constexpr TwipsRect kLblTitle{2670, 330, 3885, 480};
+inline constexpr TwipsRect kLblVersion{2670, 870, 3885, 225};
+
+inline constexpr const char* kOkCaption = "OK";
+inline constexpr const char* kSysInfoCaption = "&System Info...";
+inline constexpr const char* kTitleAtDesign = "Application Title";
+inline constexpr const char* kVersionAtDesign = "Version";
+inline constexpr const char* kDescription =
+    "With this program installed you can right click on any file name and select \"Pathnab\". "
+    "This will copy the selected file name to the clip board. Try it!";
+
+}  // namespace about_design
+
+// Screen pixels for a length in twips, to the nearest pixel.
+int TwipsToPixels(int twips, double twipsPerPixel);
+// 1440 / the screen's logical dots per inch.
+double TwipsPerPixel(double logicalDpi);
+
+}  // namespace pathnab

@@ -1,0 +1,96 @@
+#include "about/posix/about_backends.h"
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+#include <thread>
+
+extern char** environ;
+
+namespace pathnab {
+
+namespace {
+
+// Spawn attributes for a program that lives on its own: default signal handling, nothing
+// blocked, and its own session, so that it outlasts Pathnab and its terminal.
+class DetachedSpawnAttributes {
+public:
+    DetachedSpawnAttributes() {
+        ready_ = posix_spawnattr_init(&attr_) == 0;
+        if (!ready_) return;
+        sigset_t none;
+        sigset_t all;
+        sigemptyset(&none);
+        sigfillset(&all);
+        short flags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
+#ifdef POSIX_SPAWN_SETSID
+        flags |= POSIX_SPAWN_SETSID;
+#endif
+        ready_ = posix_spawnattr_setsigmask(&attr_, &none) == 0 &&
+                 posix_spawnattr_setsigdefault(&attr_, &all) == 0 &&
+                 posix_spawnattr_setflags(&attr_, flags) == 0;
+    }
+    ~DetachedSpawnAttributes() { posix_spawnattr_destroy(&attr_); }
+    DetachedSpawnAttributes(const DetachedSpawnAttributes&) = delete;
+    DetachedSpawnAttributes& operator=(const DetachedSpawnAttributes&) = delete;
+
+    const posix_spawnattr_t* Get() const { return ready_ ? &attr_ : nullptr; }
+
+private:
+    posix_spawnattr_t attr_{};
+    bool ready_ = false;
+};
+
+// Waits for the one child in a thread of its own: no SIGCHLD handler and no wait for other
+// children, so Qt's own child processes are not disturbed.
+void ReapInBackground(pid_t pid) {
+    std::thread([pid] {
+        while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }).detach();
+}
+
+class PosixProgramStarter : public ProgramStarter {
+public:
+    bool Start(const std::string& path) override {
+        DetachedSpawnAttributes attributes;
+        if (attributes.Get() == nullptr) return false;
+        char* const argv[] = {const_cast<char*>(path.c_str()), nullptr};
+        pid_t pid = 0;
+        if (posix_spawn(&pid, path.c_str(), nullptr, attributes.Get(), argv, environ) != 0) {
+            return false;
+        }
+        ReapInBackground(pid);
+        return true;
+    }
+};
+
+std::string OwnName(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+class PosixFileProbe : public FileProbe {
+public:
+    bool IsOrdinaryFile(const std::string& path) override {
+        const std::string name = OwnName(path);
+        if (name.empty() || name.front() == '.') return false;
+        struct stat status {};
+        return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<ProgramStarter> MakePosixProgramStarter() {
+    return std::make_unique<PosixProgramStarter>();
+}
+
+std::unique_ptr<FileProbe> MakePosixFileProbe() { return std::make_unique<PosixFileProbe>(); }
+
+}  // namespace pathnab

@@ -1,0 +1,31 @@
+#pragma once
+#include <QDialog>
+
+#include "about/about_services.h"
+
+class QLabel;
+class QPushButton;
+
+namespace pathnab {
+
+// The About box: names the product and its maker, shows the version and what the product
+// does, and starts the System Information program.
+class frmAbout : public QDialog {
+public:
+    explicit frmAbout(const AboutServices& services);
+
+private:
+    void CreateControls();
+    void PlaceOnScreen();
+    void Load();
+
+    AboutServices services_;
+    QLabel* Picture1_ = nullptr;
+    QPushButton* cmdOK_ = nullptr;
+    QPushButton* cmdSysInfo_ = nullptr;
+    QLabel* Label1_ = nullptr;
+    QLabel* lblTitle_ = nullptr;
+    QLabel* lblVersion_ = nullptr;
+};
+
+}  // namespace pathnab

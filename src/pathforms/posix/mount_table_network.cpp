@@ -1,0 +1,141 @@
+#include "pathforms/posix/mount_table_network.h"
+
+#include <libmount/libmount.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace pathnab {
+namespace {
+
+struct TableRelease {
+    void operator()(libmnt_table* table) const { mnt_unref_table(table); }
+};
+struct IterRelease {
+    void operator()(libmnt_iter* iter) const { mnt_free_iter(iter); }
+};
+
+// Whether mountPoint holds path, compared by whole components: "/mnt/a" holds "/mnt/a" and
+// "/mnt/a/x" but not "/mnt/ab".
+bool Holds(std::string_view mountPoint, std::string_view path) {
+    if (mountPoint == "/") return path.starts_with('/');
+    return path.starts_with(mountPoint) &&
+           (path.size() == mountPoint.size() || path[mountPoint.size()] == '/');
+}
+
+// The part of path below mountPoint, beginning with its separator (empty for the mount point).
+std::string_view RestBelow(std::string_view mountPoint, std::string_view path) {
+    return mountPoint == "/" ? path : path.substr(mountPoint.size());
+}
+
+std::string_view WithoutTrailingSlashes(std::string_view text) {
+    while (text.ends_with('/')) text.remove_suffix(1);
+    return text;
+}
+
+// "//server/share[/sub]" of a CIFS/SMB mount, without its leading slashes.
+std::optional<std::string_view> SmbServerAndShare(std::string_view source) {
+    if (!source.starts_with("//")) return std::nullopt;
+    source = WithoutTrailingSlashes(source.substr(2));
+    if (source.empty() || source.front() == '/') return std::nullopt;
+    return source;
+}
+
+// "server:/export" of an NFS mount as "server/export".
+std::optional<std::string> NfsServerAndExport(std::string_view source) {
+    const auto colon = source.find(":/");
+    if (colon == 0 || colon == std::string_view::npos) return std::nullopt;
+    std::string joined(source.substr(0, colon));
+    joined += WithoutTrailingSlashes(source.substr(colon + 1));
+    return joined;
+}
+
+std::string WithBackslashes(std::string text) {
+    std::replace(text.begin(), text.end(), '/', '\\');
+    return text;
+}
+
+// The path the mount table knows: symbolic links resolved when the path exists, so a link
+// into a network mount is named by that mount.
+std::string ResolvedPath(const std::string& path) {
+    std::unique_ptr<char, decltype(&free)> resolved(realpath(path.c_str(), nullptr), &free);
+    return resolved ? std::string(resolved.get()) : path;
+}
+
+struct Mount {
+    std::string fstype;
+    std::string source;
+    std::string mountPoint;
+};
+
+// Every mount of the table at mountinfoPath, in the table's order; false when it cannot be read.
+bool ReadMounts(const std::string& mountinfoPath, std::vector<Mount>& mounts) {
+    std::unique_ptr<libmnt_table, TableRelease> table(mnt_new_table());
+    if (!table || mnt_table_parse_file(table.get(), mountinfoPath.c_str()) != 0) return false;
+    std::unique_ptr<libmnt_iter, IterRelease> iter(mnt_new_iter(MNT_ITER_FORWARD));
+    if (!iter) return false;
+    libmnt_fs* fs = nullptr;
+    while (mnt_table_next_fs(table.get(), iter.get(), &fs) == 0) {
+        const char* fstype = mnt_fs_get_fstype(fs);
+        const char* source = mnt_fs_get_source(fs);
+        const char* target = mnt_fs_get_target(fs);
+        if (target) mounts.push_back(Mount{fstype ? fstype : "", source ? source : "", target});
+    }
+    return true;
+}
+
+// The deepest mount that holds path; a later mount on the same point covers an earlier one.
+const Mount* DeepestMountHolding(const std::vector<Mount>& mounts, const std::string& path) {
+    const Mount* deepest = nullptr;
+    for (const Mount& mount : mounts) {
+        if (!Holds(mount.mountPoint, path)) continue;
+        if (!deepest || mount.mountPoint.size() >= deepest->mountPoint.size()) deepest = &mount;
+    }
+    return deepest;
+}
+
+// The UNC form of path on mount, which holds it; nullopt when the mount is not a network
+// share that has such a name.
+std::optional<std::string> UncOnMount(const Mount& mount, const std::string& path) {
+    std::optional<std::string> serverAndShare;
+    if (mount.fstype == "cifs" || mount.fstype == "smb3") {
+        if (auto smb = SmbServerAndShare(mount.source)) serverAndShare = std::string(*smb);
+    } else if (mount.fstype == "nfs" || mount.fstype == "nfs4") {
+        serverAndShare = NfsServerAndExport(mount.source);
+    }
+    if (!serverAndShare) return std::nullopt;
+    return WithBackslashes("//" + *serverAndShare + std::string(RestBelow(mount.mountPoint, path)));
+}
+
+}  // namespace
+
+MountTableNetwork::MountTableNetwork(std::string mountinfoPath) : mountinfoPath_(std::move(mountinfoPath)) {}
+
+std::uint32_t MountTableNetwork::GetUniversalName(const std::string& path, std::uint32_t& bufferSize,
+                                                  std::string& universalName) {
+    const std::string resolved = ResolvedPath(path);
+    std::vector<Mount> mounts;
+    if (!ReadMounts(mountinfoPath_, mounts)) return kMountTableUnreadable;
+    const Mount* mount = DeepestMountHolding(mounts, resolved);
+    const auto unc = mount ? UncOnMount(*mount, resolved) : std::nullopt;
+    if (!unc) return netcode::kNotConnected;
+
+    const auto needed = static_cast<std::uint32_t>(unc->size() + 1);  // with its NUL
+    if (bufferSize < needed) {
+        bufferSize = needed;
+        return netcode::kMoreData;
+    }
+    universalName = *unc;
+    return netcode::kSuccess;
+}
+
+std::uint32_t MountTableNetwork::GetConnection(const std::string&, std::uint32_t&, std::string&) {
+    return netcode::kNotConnected;
+}
+
+}  // namespace pathnab
