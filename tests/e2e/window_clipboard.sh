@@ -6,7 +6,7 @@ set -euo pipefail
 bin=${PATHNAB_BIN:?}/pathnab
 work=$(mktemp -d)
 source "$(dirname "$0")/tools/xvfb_session.sh"
-trap 'pkill -f -- "^$bin" 2>/dev/null || true; stop_xvfb; rm -rf "$work"' EXIT
+trap 'stop_session; rm -rf "$work"' EXIT
 store=$XDG_CONFIG_HOME/pathnab/registry.db
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -18,11 +18,6 @@ wait_for_return() {
   kill -0 "$1" 2>/dev/null && fail "the command did not return"
   status=0
   wait "$1" || status=$?
-}
-
-no_pathnab_left() {
-  for _ in $(seq 50); do pgrep -f -- "^$bin" >/dev/null || return 0; sleep 0.1; done
-  return 1
 }
 
 stored_size() {  # the Height and Width values as "name type text" lines
@@ -51,8 +46,9 @@ echo content > "$backslashed"
 
 # A click on "Full Path" copies the path; the command returns; the store holds the size.
 xdotool mousemove 400 300
-"$bin" "$file" & pid=$!
+start_program "$bin" "$file"
 win=$(window_named '^Tallwick - Pathnab$') || fail "no main window"
+remember_children
 click_row "$win" 1
 wait_for_return "$pid"
 [ "$status" -eq 0 ] || fail "exit status $status after a copy"
@@ -65,52 +61,56 @@ pass "Height and Width stored as text"
 
 # Another program takes the clipboard: nothing of Pathnab remains.
 echo taken | xclip -selection clipboard
-no_pathnab_left || fail "a Pathnab process remains after another program took the clipboard"
+programs_gone || fail "a Pathnab process remains after another program took the clipboard"
 pass "nothing remains once another program owns the clipboard"
 
 # The C++ and C# syntax doubles the backslash; the File Name row is the second.
-"$bin" "$backslashed" & pid=$!
+start_program "$bin" "$backslashed"
 win=$(window_named '^Tallwick - Pathnab$') || fail "no main window"
+remember_children
 keys_to "$win" alt+s c
 click_row "$win" 1
 wait_for_return "$pid"
 [ "$(xclip -o -selection clipboard)" = "${backslashed//\\/\\\\}" ] || fail "C++ syntax: $(xclip -o -selection clipboard)"
 pass "the C++ and C# syntax copies the doubled backslash"
 echo taken | xclip -selection clipboard
-no_pathnab_left || fail "a Pathnab process remains"
+programs_gone || fail "a Pathnab process remains"
 
 # Escape ends at once: the store is untouched and nothing remains.
 before=$(md5sum < "$store")
-"$bin" "$file" & pid=$!
+start_program "$bin" "$file"
 win=$(window_named '^Tallwick - Pathnab$') || fail "no main window"
+remember_children
 keys_to "$win" Escape
 wait_for_return "$pid"
 [ "$status" -eq 0 ] || fail "exit status $status after Escape"
 [ "$(md5sum < "$store")" = "$before" ] || fail "Escape changed the store"
-no_pathnab_left || fail "a Pathnab process remains after Escape"
+programs_gone || fail "a Pathnab process remains after Escape"
 [ "$(xclip -o -selection clipboard)" = taken ] || fail "Escape changed the clipboard"
 pass "Escape leaves the store, the clipboard and no process"
 
 # File > Exit saves the size and leaves nothing behind.
 rm -rf "$XDG_CONFIG_HOME"
-"$bin" "$file" & pid=$!
+start_program "$bin" "$file"
 win=$(window_named '^Tallwick - Pathnab$') || fail "no main window"
+remember_children
 keys_to "$win" alt+f x
 wait_for_return "$pid"
 [ -n "$(stored_size)" ] || fail "File > Exit stored no size"
-no_pathnab_left || fail "a Pathnab process remains after File > Exit"
+programs_gone || fail "a Pathnab process remains after File > Exit"
 pass "File > Exit stores the size and leaves no process"
 
 # No argument: only the About box; after OK the program ends and nothing is stored.
 rm -rf "$XDG_CONFIG_HOME"
-"$bin" & pid=$!
+start_program "$bin"
 about=$(window_named '^About Pathnab') || fail "no About box"
+remember_children
 xdotool search --onlyvisible --name '^Tallwick - Pathnab$' >/dev/null && fail "the main window was shown"
 keys_to "$about" Return
 wait_for_return "$pid"
 [ "$status" -eq 0 ] || fail "exit status $status after the About box"
 [ ! -e "$store" ] || fail "the store was written without an argument"
-no_pathnab_left || fail "a Pathnab process remains after the About box"
+programs_gone || fail "a Pathnab process remains after the About box"
 pass "no argument: the About box, then the end, nothing stored"
 
 # No display server: one line on standard error, status 1.

@@ -181,7 +181,9 @@ void FrmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == client_ && event->type() == QEvent::Resize) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose) {
+        AdoptRealFrame();
+    } else if (watched == client_ && event->type() == QEvent::Resize) {
         handlers_->Resize();
     } else if (watched == list_.Widget().viewport() && event->type() == QEvent::MouseButtonRelease &&
                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
@@ -191,8 +193,11 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+// Some window systems draw the frame only once the window is exposed (Wayland's client-side
+// decorations), others report it with a move (an X window manager's reparenting).
 void FrmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (windowHandle()) windowHandle()->installEventFilter(this);
     AdoptRealFrame();
 }
 

@@ -7,7 +7,7 @@ mkdir -p "$2"
 out=$(cd "$2" && pwd)
 work=$(mktemp -d)
 source "$(dirname "$0")/xvfb_session.sh"
-trap 'pkill -f -- "^$bin" 2>/dev/null || true; stop_xvfb; rm -rf "$work"' EXIT
+trap 'stop_session; rm -rf "$work"' EXIT
 
 shoot() {  # window id, file name
   sleep 0.5
@@ -20,7 +20,7 @@ file="$work/Projects/Annual report/Résumé 2024.final.txt"
 echo content > "$file"
 
 xdotool mousemove 500 400
-"$bin" "$file" &
+start_program "$bin" "$file"
 win=$(window_named '^Tallwick - Pathnab$')
 shoot "$win" main-normal.png
 xdotool windowfocus --sync "$win"
