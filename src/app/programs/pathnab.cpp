@@ -1,1 +1,89 @@
-int main() { return 0; }
+// Pathnab: the window that lists one path's forms and puts the chosen one on the clipboard.
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "about/posix/about_backends.h"
+#include "about/qt/show_about.h"
+#include "app/command_line.h"
+#include "app/computed_path_forms.h"
+#include "app/main_window.h"
+#include "app/posix/caller_link.h"
+#include "app/posix/display_servers.h"
+#include "app/qt/frm_main.h"
+#include "app/qt/qt_clipboard.h"
+#include "app/qt/qt_message_box.h"
+#include "app/qt/qt_screen.h"
+#include "pathforms/posix/linux_backends.h"
+#include "settings/posix/built_in_version.h"
+#include "settings/sqlite/sqlite_registry.h"
+
+namespace pathnab {
+namespace {
+
+// Qt aborts when it cannot reach the display server it picks, so the program looks first.
+// A platform named by QT_QPA_PLATFORM other than X11 or Wayland needs neither.
+bool ChooseDisplayServer() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const std::string chosen = platform ? platform : "";
+    if (!chosen.empty() && chosen.rfind("xcb", 0) != 0 && chosen.rfind("wayland", 0) != 0) return true;
+    const DisplayServers servers = ReachableDisplayServers();
+    if (chosen.empty() && !servers.x11 && servers.wayland) setenv("QT_QPA_PLATFORM", "wayland", 1);
+    return servers.x11 || servers.wayland;
+}
+
+// After a copy the text must stay pasteable once the window is gone. An X clipboard manager
+// takes it over when Qt shuts down; otherwise this process stays, invisible, until another
+// program owns the clipboard, and lets the command that started it return now.
+void KeepCopiedText(const QtClipboard& clipboard, CallerLink& caller) {
+    if (!clipboard.HoldsCopiedText()) return;
+    if (QGuiApplication::platformName() == "xcb" && X11ClipboardManagerRunning()) return;
+    caller.Release();
+    clipboard.ServeUntilTaken();
+}
+
+int RunWindow(int argc, char** argv, const std::string& arguments, CallerLink& caller) {
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    InitAboutResources();
+
+    const auto version = MakeBuiltInVersionSource();
+    const auto registry = MakeSqliteRegistry(StorePathsFromEnvironment());
+    LinuxPathFormsBackends pathBackends = MakeLinuxPathFormsBackends();
+    QtMessageBox messages;
+    ModUncPath unc(pathBackends.Ports(messages));
+    ComputedPathForms forms(*pathBackends.files, unc);
+    const auto starter = MakePosixProgramStarter();
+    const auto fileProbe = MakePosixFileProbe();
+    const AboutServices about{*version, *registry, *starter, *fileProbe, messages};
+
+    QtClipboard clipboard;
+    QtScreen screen;
+    FrmMain window([&about] { ShowAboutBox(about); });
+    MainWindowHandlers handlers({window, clipboard, screen, *version, *registry, forms});
+    window.Attach(handlers);
+    QObject::connect(&window, &FrmMain::Closed, &app, &QCoreApplication::quit);
+
+    handlers.Load(arguments);
+    if (window.Ended()) return 0;
+    window.show();
+    app.exec();
+    if (!window.Ended()) KeepCopiedText(clipboard, caller);
+    return 0;
+}
+
+}  // namespace
+}  // namespace pathnab
+
+int main(int argc, char** argv) {
+    const std::string arguments = pathnab::ArgumentString(argc, argv);
+    if (!pathnab::ChooseDisplayServer()) {
+        std::fputs("pathnab: cannot open a window: no X server at DISPLAY and no Wayland compositor at "
+                   "WAYLAND_DISPLAY could be reached\n",
+                   stderr);
+        return 1;
+    }
+    pathnab::CallerLink caller = pathnab::CallerLink::Fork();
+    return pathnab::RunWindow(argc, argv, arguments, caller);
+}

@@ -1,0 +1,64 @@
+#pragma once
+#include <string>
+
+#include "app/main_window_ports.h"
+#include "app/path_list.h"
+#include "settings/registry.h"
+#include "settings/version_info.h"
+
+namespace pathnab {
+
+inline constexpr const char* kHeightSetting = "Height";
+inline constexpr const char* kWidthSetting = "Width";
+inline constexpr std::int16_t kDefaultHeight = 2535;
+inline constexpr std::int16_t kDefaultWidth = 7695;
+
+struct MainWindowPorts {
+    MainWindowView& view;
+    Clipboard& clipboard;
+    Screen& screen;
+    VersionSource& version;
+    Registry& registry;
+    PathFormsSource& forms;
+};
+
+// The main window's handlers; the view calls one of them for each event and user action.
+class MainWindowHandlers {
+public:
+    explicit MainWindowHandlers(MainWindowPorts ports) : ports_(ports) {}
+
+    // Start-up with the command-line argument string. With an empty one only the About box
+    // is shown and the program ends; otherwise the window is sized, filled and placed.
+    void Load(const std::string& commandLine);
+    // The list covers the client area; its columns stay as they are.
+    void Resize();
+    // The window's outer size goes to the settings.
+    void Unload();
+
+    void Populate(const SyntaxMode& syntax);
+    // The selected row's text to the clipboard, then the ordinary close; nothing without a row.
+    void SelectPath();
+
+    void ListClick() { SelectPath(); }
+    void SelectButton() { SelectPath(); }
+    void CancelButton() { ports_.view.EndNow(); }
+    void FileExit() { ports_.view.Close(); }
+    void SyntaxNormal();
+    void SyntaxCType();
+    void HelpAbout() { ports_.view.ShowAboutBox(); }
+
+    const std::string& FilePath() const { return filePath_; }
+
+private:
+    void RestoreSize();
+    void PlaceAtCursor();
+    void SetColumns();
+    void AddRows(const std::vector<PathForm>& rows);
+
+    MainWindowPorts ports_;
+    std::string company_;
+    std::string product_;
+    std::string filePath_;
+};
+
+}  // namespace pathnab

@@ -1,0 +1,92 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/path_list.h"
+
+namespace pathnab {
+
+// The report-style list of the main window. Lengths are twips; columns count from 1.
+class ListView {
+public:
+    using Row = int;
+
+    virtual ~ListView() = default;
+    virtual void SetVisible(bool visible) = 0;
+    // Covers exactly that rectangle of the window's client area.
+    virtual void Place(float left, float top, float width, float height) = 0;
+    virtual float Width() = 0;
+
+    virtual void ClearColumns() = 0;
+    virtual void AddColumn(const std::string& header, float width) = 0;
+    virtual void HideColumnHeaders() = 0;
+    virtual float ColumnWidth(int column) = 0;
+    virtual void SetColumnWidth(int column, float width) = 0;
+
+    virtual void ClearRows() = 0;
+    // Appends a row with its caption in the first column.
+    virtual Row AddRow(const std::string& key, const std::string& caption) = 0;
+    virtual void SetRowText(Row row, const std::string& text) = 0;
+    virtual std::string RowText(Row row) = 0;
+    virtual std::optional<Row> SelectedRow() = 0;
+};
+
+enum class SyntaxItem { Normal, CType };
+
+// The main window as its handlers see it. Outer sizes include the frame; all in twips.
+class MainWindowView {
+public:
+    virtual ~MainWindowView() = default;
+    virtual void SetCaption(const std::string& caption) = 0;
+    virtual float OuterHeight() = 0;
+    virtual float OuterWidth() = 0;
+    virtual void SetOuterHeight(float height) = 0;
+    virtual void SetOuterWidth(float width) = 0;
+    virtual float ClientWidth() = 0;
+    virtual float ClientHeight() = 0;
+    // Places the outer top-left corner.
+    virtual void Move(float left, float top) = 0;
+    virtual void SetMenuChecked(SyntaxItem item, bool checked) = 0;
+    virtual ListView& List() = 0;
+    // Ordinary close: the unload handler runs.
+    virtual void Close() = 0;
+    // Ends the program at once: no handler runs, nothing is saved.
+    virtual void EndNow() = 0;
+    // The About box, modal and without an owner; returns when it has been closed.
+    virtual void ShowAboutBox() = 0;
+};
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual void Clear() = 0;
+    // Puts text on the clipboard as plain text.
+    virtual void SetText(const std::string& text) = 0;
+};
+
+struct CursorPosition {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+};
+
+// The mouse cursor and the primary screen.
+class Screen {
+public:
+    virtual ~Screen() = default;
+    virtual CursorPosition CursorPos() = 0;  // pixels
+    virtual float WidthTwips() = 0;
+    virtual float HeightTwips() = 0;
+    virtual float TwipsPerPixelX() = 0;
+    virtual float TwipsPerPixelY() = 0;
+};
+
+// The rows of a path in a syntax.
+class PathFormsSource {
+public:
+    virtual ~PathFormsSource() = default;
+    virtual std::vector<PathForm> Rows(const std::string& filePath, const SyntaxMode& syntax) = 0;
+};
+
+}  // namespace pathnab

@@ -1,0 +1,214 @@
+#include "app/qt/frm_main.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShortcut>
+#include <QWindow>
+
+namespace pathnab {
+namespace {
+
+// Design geometry, twips.
+constexpr float kDesignClientWidth = 7455;
+constexpr float kDesignClientHeight = 1725;
+struct DesignRect {
+    float left, top, width, height;
+};
+constexpr DesignRect kListDesign{0, 0, 4935, 1380};
+constexpr DesignRect kSelectDesign{3600, 1440, 1365, 330};
+constexpr DesignRect kCancelDesign{2115, 1440, 1455, 330};
+
+void PlaceAtDesign(QWidget& widget, const DesignRect& rect) {
+    const TwipScale scale = TwipScale::OfPrimaryScreen();
+    widget.setGeometry(scale.PixelsX(rect.left), scale.PixelsY(rect.top), scale.PixelsX(rect.width),
+                       scale.PixelsY(rect.height));
+}
+
+QAction* CheckableItem(QMenu& menu, const char* caption, bool checked) {
+    QAction* item = menu.addAction(QString::fromUtf8(caption));
+    item->setCheckable(true);
+    item->setChecked(checked);
+    return item;
+}
+
+}  // namespace
+
+FrmMain::FrmMain(std::function<void()> showAboutBox)
+    : showAboutBox_(std::move(showAboutBox)), client_(new QWidget(this)), list_(client_) {
+    setObjectName("frmMain");
+    setWindowTitle("Pathnab");
+    setCentralWidget(client_);
+    client_->installEventFilter(this);
+    BuildMenus();
+    BuildButtons();
+    PlaceAtDesign(list_.Widget(), kListDesign);
+    list_.Widget().raise();
+    list_.Widget().viewport()->installEventFilter(this);
+    setTabOrder(&list_.Widget(), cmdCancel_);
+    setTabOrder(cmdCancel_, cmdSelect_);
+    BuildKeys();
+    SetIcon();
+    const TwipScale scale = TwipScale::OfPrimaryScreen();
+    resize(scale.PixelsX(kDesignClientWidth),
+           scale.PixelsY(kDesignClientHeight) + menuBar()->sizeHint().height());
+}
+
+void FrmMain::BuildMenus() {
+    QMenu* mnuFile = menuBar()->addMenu("&File");
+    connect(mnuFile->addAction("E&xit"), &QAction::triggered, this, [this] { handlers_->FileExit(); });
+    QMenu* mnuSyntax = menuBar()->addMenu("&Syntax");
+    mnuNormal_ = CheckableItem(*mnuSyntax, "&Normal", true);
+    mnuCType_ = CheckableItem(*mnuSyntax, "&C++ and C#", false);
+    connect(mnuNormal_, &QAction::triggered, this, [this] { handlers_->SyntaxNormal(); });
+    connect(mnuCType_, &QAction::triggered, this, [this] { handlers_->SyntaxCType(); });
+    QMenu* mnuHelp = menuBar()->addMenu("&Help");
+    connect(mnuHelp->addAction("&About"), &QAction::triggered, this, [this] { handlers_->HelpAbout(); });
+}
+
+void FrmMain::BuildButtons() {
+    cmdCancel_ = new QPushButton("Cancel", client_);
+    cmdCancel_->setObjectName("cmdCancel");
+    PlaceAtDesign(*cmdCancel_, kCancelDesign);
+    cmdSelect_ = new QPushButton("Select", client_);
+    cmdSelect_->setObjectName("cmdSelect");
+    cmdSelect_->setDefault(true);
+    PlaceAtDesign(*cmdSelect_, kSelectDesign);
+    connect(cmdSelect_, &QPushButton::clicked, this, [this] { handlers_->SelectButton(); });
+    connect(cmdCancel_, &QPushButton::clicked, this, [this] { handlers_->CancelButton(); });
+}
+
+// The list covers both buttons, so Enter and Escape reach them through window-wide keys.
+void FrmMain::BuildKeys() {
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, cmdSelect_, &QPushButton::click);
+    }
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdCancel_,
+            &QPushButton::click);
+}
+
+void FrmMain::SetIcon() {
+    QIcon icon;
+    for (const char* image : {":/pathnab/icon-16.png", ":/pathnab/icon-32.png"}) {
+        if (QFile::exists(image)) icon.addFile(image);
+    }
+    if (!icon.isNull()) setWindowIcon(icon);
+}
+
+void FrmMain::SetCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
+
+QMargins FrmMain::Frame() const {
+    if (isVisible() && windowHandle()) return windowHandle()->frameMargins();
+    return assumedFrame_;
+}
+
+QSize FrmMain::OuterPixels() const {
+    const QMargins frame = Frame();
+    return size().grownBy(frame);
+}
+
+// A hidden window gets its resize event only when shown; the list is laid out at once instead,
+// so that a fill before the first showing sees the list at the window's size.
+void FrmMain::ApplyOuterSize(QSize outer) {
+    assumedFrame_ = Frame();
+    resize(outer.shrunkBy(assumedFrame_));
+    if (!isVisible()) handlers_->Resize();
+}
+
+// Before the window is mapped its frame is unknown and taken as none; once the window system
+// reports the real one, the outer size asked for is applied again with it, once, so that
+// the stored size does not grow by a frame at every start.
+void FrmMain::AdoptRealFrame() {
+    if (frameAdopted_ || !isVisible() || !windowHandle()) return;
+    const QMargins real = windowHandle()->frameMargins();
+    if (real.isNull() || real == assumedFrame_) return;
+    frameAdopted_ = true;
+    const QSize outer = size().grownBy(assumedFrame_);
+    assumedFrame_ = real;
+    resize(outer.shrunkBy(real));
+}
+
+float FrmMain::OuterHeight() { return TwipScale::OfPrimaryScreen().TwipsY(OuterPixels().height()); }
+float FrmMain::OuterWidth() { return TwipScale::OfPrimaryScreen().TwipsX(OuterPixels().width()); }
+
+void FrmMain::SetOuterHeight(float height) {
+    QSize outer = OuterPixels();
+    outer.setHeight(TwipScale::OfPrimaryScreen().PixelsY(height));
+    ApplyOuterSize(outer);
+}
+
+void FrmMain::SetOuterWidth(float width) {
+    QSize outer = OuterPixels();
+    outer.setWidth(TwipScale::OfPrimaryScreen().PixelsX(width));
+    ApplyOuterSize(outer);
+}
+
+// Before the first showing the main window's layout has not run yet; run it for the size set.
+QSize FrmMain::ClientPixels() {
+    if (!isVisible() && layout()) {
+        layout()->invalidate();
+        layout()->activate();
+    }
+    return client_->size();
+}
+
+float FrmMain::ClientWidth() { return TwipScale::OfPrimaryScreen().TwipsX(ClientPixels().width()); }
+float FrmMain::ClientHeight() { return TwipScale::OfPrimaryScreen().TwipsY(ClientPixels().height()); }
+
+void FrmMain::Move(float left, float top) {
+    const TwipScale scale = TwipScale::OfPrimaryScreen();
+    move(scale.PixelsX(left), scale.PixelsY(top));
+}
+
+void FrmMain::SetMenuChecked(SyntaxItem item, bool checked) {
+    (item == SyntaxItem::Normal ? mnuNormal_ : mnuCType_)->setChecked(checked);
+}
+
+void FrmMain::EndNow() {
+    ended_ = true;
+    QCoreApplication::exit(0);
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    handlers_->Unload();
+    event->accept();
+    emit Closed();
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose) {
+        AdoptRealFrame();
+    } else if (watched == client_ && event->type() == QEvent::Resize) {
+        handlers_->Resize();
+    } else if (watched == list_.Widget().viewport() && event->type() == QEvent::MouseButtonRelease &&
+               static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        handlers_->ListClick();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Some window systems draw the frame only once the window is exposed (Wayland's client-side
+// decorations), others report it with a move (an X window manager's reparenting).
+void FrmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (windowHandle()) windowHandle()->installEventFilter(this);
+    AdoptRealFrame();
+}
+
+void FrmMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    AdoptRealFrame();
+}
+
+void FrmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    AdoptRealFrame();
+}
+
+}  // namespace pathnab

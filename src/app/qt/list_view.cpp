@@ -1,0 +1,78 @@
+#include "app/qt/list_view.h"
+
+#include <QHeaderView>
+
+namespace pathnab {
+namespace {
+
+// The row's key and its text as given, byte for byte (a Linux name need not be UTF-8).
+constexpr int kKeyRole = Qt::UserRole;
+constexpr int kTextRole = Qt::UserRole + 1;
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QtListView::QtListView(QWidget* parent) : tree_(new QTreeWidget(parent)) {
+    tree_->setObjectName("lv");
+    tree_->setRootIsDecorated(false);
+    tree_->setItemsExpandable(false);
+    tree_->setUniformRowHeights(true);
+    tree_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tree_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tree_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    tree_->header()->setStretchLastSection(false);
+}
+
+void QtListView::Place(float left, float top, float width, float height) {
+    const TwipScale scale = Scale();
+    tree_->setGeometry(scale.PixelsX(left), scale.PixelsY(top), scale.PixelsX(width), scale.PixelsY(height));
+}
+
+float QtListView::Width() { return Scale().TwipsX(tree_->width()); }
+
+void QtListView::ClearColumns() { tree_->setColumnCount(0); }
+
+void QtListView::AddColumn(const std::string& header, float width) {
+    const int column = tree_->columnCount();
+    tree_->setColumnCount(column + 1);
+    tree_->headerItem()->setText(column, FromUtf8(header));
+    tree_->setColumnWidth(column, Scale().PixelsX(width));
+}
+
+float QtListView::ColumnWidth(int column) { return Scale().TwipsX(tree_->columnWidth(column - 1)); }
+
+void QtListView::SetColumnWidth(int column, float width) {
+    tree_->setColumnWidth(column - 1, Scale().PixelsX(width));
+}
+
+ListView::Row QtListView::AddRow(const std::string& key, const std::string& caption) {
+    auto* item = new QTreeWidgetItem(tree_, QStringList{FromUtf8(caption)});
+    item->setData(0, kKeyRole, FromUtf8(key));
+    item->setData(1, kTextRole, QByteArray());
+    return static_cast<Row>(tree_->topLevelItemCount());
+}
+
+void QtListView::SetRowText(Row row, const std::string& text) {
+    QTreeWidgetItem* item = Item(row);
+    if (!item) return;
+    item->setText(1, FromUtf8(text));
+    item->setData(1, kTextRole, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+std::string QtListView::RowText(Row row) {
+    const QTreeWidgetItem* item = Item(row);
+    if (!item) return {};
+    return item->data(1, kTextRole).toByteArray().toStdString();
+}
+
+std::optional<ListView::Row> QtListView::SelectedRow() {
+    const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
+    if (selected.isEmpty()) return std::nullopt;
+    return static_cast<Row>(tree_->indexOfTopLevelItem(selected.first()) + 1);
+}
+
+}  // namespace pathnab
