@@ -44,13 +44,14 @@ void KeepCopiedText(const QtClipboard& clipboard, CallerLink& caller) {
 }
 
 int RunWindow(int argc, char** argv, const std::string& arguments, CallerLink& caller) {
+    // Made before the toolkit starts: the first share listing they begin overlaps its start-up.
+    LinuxPathFormsBackends pathBackends = MakeLinuxPathFormsBackends();
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     InitAboutResources();
 
     const auto version = MakeBuiltInVersionSource();
     const auto registry = MakeSqliteRegistry(StorePathsFromEnvironment());
-    LinuxPathFormsBackends pathBackends = MakeLinuxPathFormsBackends();
     QtMessageBox messages;
     ModUncPath unc(pathBackends.Ports(messages));
     ComputedPathForms forms(*pathBackends.files, unc);
