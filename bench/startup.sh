@@ -37,14 +37,14 @@ time_runs zenity zenity --list --column=Type --column=Text "${rows[@]}"
 # Peak memory: the largest VmHWM among Pathnab's processes while its window is up.
 "$bin/pathnab" "$target" &
 pathnab_pid=$!
-xdotool search --sync --name "Tallwick - Pathnab" >/dev/null
+window=$(xdotool search --sync --name "Tallwick - Pathnab" | head -n1)
 sleep 0.5
 peak_kb=0
 for pid in $pathnab_pid $(pgrep -P "$pathnab_pid" || true); do
   kb=$(awk '/^VmHWM:/ {print $2}' "/proc/$pid/status" 2>/dev/null || echo 0)
   [ "${kb:-0}" -gt "$peak_kb" ] && peak_kb=$kb
 done
-xdotool key Escape
+xdotool windowfocus --sync "$window" key Escape
 wait "$pathnab_pid" || true
 
 python3 - "$work" "$runs" "$peak_kb" <<'PY'

@@ -5,6 +5,7 @@
 # printer (printable). The server's NetBIOS name is PATHNABTEST.
 
 smbd_pid=
+smbd_config=
 smbd_netbios_name=PATHNABTEST
 
 smb_port_answers() {
@@ -64,6 +65,7 @@ smbd_start() {
     return 1
   fi
   smbd_write_config "$dir"
+  smbd_config="$dir/smb.conf"
   # A session of its own: smbd signals its whole process group when it stops.
   setsid smbd --foreground --no-process-group --configfile="$dir/smb.conf" </dev/null >"$dir/log/stdout" 2>&1 &
   smbd_pid=$!
@@ -78,10 +80,13 @@ smbd_start() {
   return 1
 }
 
+# smbd starts samba-dcerpcd on demand in a session of its own, so the helpers are found by the
+# configuration file that only this server's processes name.
 smbd_stop() {
   [ -n "$smbd_pid" ] || return 0
   kill "$smbd_pid" 2>/dev/null || true
   wait "$smbd_pid" 2>/dev/null || true
+  [ -n "${smbd_config:-}" ] && pkill -f -- "--configfile=$smbd_config" 2>/dev/null || true
   smbd_pid=
   local i
   for i in $(seq 1 50); do

@@ -138,7 +138,7 @@ protected:
     }
 
     static void TearDownTestSuite() {
-        std::system(Helper("smbd_pid=$(cat \"$1/smbd.pid\") && smbd_stop").c_str());
+        std::system(Helper("smbd_pid=$(cat \"$1/smbd.pid\") && smbd_config=\"$1/smb.conf\" && smbd_stop").c_str());
         fs::remove_all(dir_);
         flock(lockFd_, LOCK_UN);
         close(lockFd_);
