@@ -15,6 +15,8 @@ xvfb_pid=$!
 for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n1 "$work/displayfd")"
 export XDG_CONFIG_HOME="$work/config"
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset WAYLAND_DISPLAY
 
 target="$work/bench file.txt"
@@ -22,17 +24,22 @@ echo "some text" > "$target"
 rows=()
 for i in 1 2 3 4 5 6 7 8; do rows+=("Form $i" "/tmp/file $i.txt"); done
 
-time_runs() {  # label, command...
+time_once() {  # label, command...
   local label=$1; shift
-  "$bin/map_timer" "$@" >/dev/null  # warm the caches once
-  : > "$work/$label"
-  for _ in $(seq "$runs"); do "$bin/map_timer" "$@" >> "$work/$label"; done
+  "$bin/map_timer" "$@" >> "$work/$label" 2> "$work/stderr" || { cat "$work/stderr" >&2; exit 1; }
 }
 
-time_runs pathnab "$bin/pathnab" "$target"
-time_runs minimal_qt "$bin/minimal_qt"
-time_runs xmessage xmessage "Pathnab benchmark"
-time_runs zenity zenity --list --column=Type --column=Text "${rows[@]}"
+# One run of each program per round, so that the machine's drift over the benchmark (other load,
+# CPU frequency) weighs on all four alike; the first round only warms the caches.
+run_round() {
+  time_once pathnab "$bin/pathnab" "$target"
+  time_once minimal_qt "$bin/minimal_qt"
+  time_once xmessage xmessage "Pathnab benchmark"
+  time_once zenity zenity --list --column=Type --column=Text "${rows[@]}"
+}
+run_round
+rm -f "$work"/{pathnab,minimal_qt,xmessage,zenity}
+for _ in $(seq "$runs"); do run_round; done
 
 # Peak memory: the largest VmHWM among Pathnab's processes while its window is up.
 "$bin/pathnab" "$target" &
