@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # PNGs of Pathnab's windows under Xvfb: the main window in the normal and in the C++ and C#
-# syntax, and the About box. Usage: screenshots.sh BIN_DIR OUT_DIR
+# syntax, and the About box. The file lies in a share of a loopback Samba server, so the UNC
+# rows show a UNC path (when port 445 is taken, the shots go on without one).
+# Usage: screenshots.sh BIN_DIR OUT_DIR
 set -euo pipefail
 bin=$(cd "$1" && pwd)/pathnab
 mkdir -p "$2"
 out=$(cd "$2" && pwd)
 work=$(mktemp -d)
 source "$(dirname "$0")/xvfb_session.sh"
-trap 'stop_session; rm -rf "$work"' EXIT
+source "$(dirname "$0")/loopback_smbd.sh"
+trap 'stop_session; smbd_stop; rm -rf "$work"' EXIT
 
 shoot() {  # window id, file name
   sleep 0.5
@@ -15,8 +18,9 @@ shoot() {  # window id, file name
   echo "$out/$2"
 }
 
-mkdir -p "$work/Projects/Annual report"
-file="$work/Projects/Annual report/Résumé 2024.final.txt"
+smbd_start "$work" || echo "screenshots: no Samba server; the UNC rows will say so" >&2
+mkdir -p "$work/shares/docs/Annual report"
+file="$work/shares/docs/Annual report/Résumé 2024.final.txt"
 echo content > "$file"
 
 xdotool mousemove 500 400
