@@ -9,33 +9,9 @@ source "$(dirname "$0")/tools/xvfb_session.sh"
 trap 'stop_session; rm -rf "$work"' EXIT
 store=$XDG_CONFIG_HOME/pathnab/registry.db
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-pass() { echo "ok: $*"; }
-
-# Waits up to 20 s for the command (pid) to return; its status goes to $status.
-wait_for_return() {
-  for _ in $(seq 200); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$1" 2>/dev/null && fail "the command did not return"
-  status=0
-  wait "$1" || status=$?
-}
-
 stored_size() {  # the Height and Width values as "name type text" lines
   sqlite3 "$store" "SELECT name, type, replace(CAST(data AS TEXT), char(0), '') FROM key_values
                     WHERE name IN ('Height', 'Width') ORDER BY name"
-}
-
-# Types keys into the window, focused first (there is no window manager to focus it).
-keys_to() {
-  local win=$1; shift
-  xdotool windowfocus --sync "$win"
-  for key in "$@"; do xdotool key "$key"; sleep 0.3; done
-}
-
-# Clicks the row (counted from 1) of the window, with the pointer moved inside it first.
-click_row() {
-  local row_height=17 menu_height=21
-  xdotool mousemove --sync --window "$1" 120 $((menu_height + row_height * ($2 - 1) + 8)) click 1
 }
 
 mkdir -p "$work/files"
@@ -46,15 +22,8 @@ echo content > "$backslashed"
 
 # A click on "Full Path" copies the path; the command returns; the store holds the size.
 xdotool mousemove 400 300
-start_program "$bin" "$file"
-win=$(window_named '^Tallwick - Pathnab$') || fail "no main window"
-remember_children
-click_row "$win" 1
-wait_for_return "$pid"
-[ "$status" -eq 0 ] || fail "exit status $status after a copy"
-printf '%s' "$file" > "$work/expected"
-xclip -o -selection clipboard > "$work/pasted"
-cmp -s "$work/expected" "$work/pasted" || fail "pasted '$(cat "$work/pasted")', expected '$file'"
+copy_full_path "$file"
+expect_clipboard "$file"
 pass "the clicked path stays pasteable after the command returned"
 [ "$(stored_size)" = "$(printf 'Height|1|2535\nWidth|1|7695')" ] || fail "stored size: $(stored_size)"
 pass "Height and Width stored as text"

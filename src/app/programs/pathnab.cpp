@@ -33,13 +33,14 @@ bool ChooseDisplayServer() {
     return servers.x11 || servers.wayland;
 }
 
-// After a copy the text must stay pasteable once the window is gone. An X clipboard manager
-// takes it over when Qt shuts down; otherwise this process stays, invisible, until another
-// program owns the clipboard, and lets the command that started it return now.
+// After a copy the text must stay pasteable once the window is gone, and the command that
+// started the program returns now. An X clipboard manager takes the text over when Qt shuts
+// down (which may wait seconds for a slow manager); otherwise this process stays, invisible,
+// until another program owns the clipboard.
 void KeepCopiedText(const QtClipboard& clipboard, CallerLink& caller) {
     if (!clipboard.HoldsCopiedText()) return;
-    if (QGuiApplication::platformName() == "xcb" && X11ClipboardManagerRunning()) return;
     caller.Release();
+    if (QGuiApplication::platformName() == "xcb" && X11ClipboardManagerRunning()) return;
     clipboard.ServeUntilTaken();
 }
 

@@ -34,11 +34,11 @@ running() {
   state=$(ps -o stat= -p "$1" 2>/dev/null) && [[ $state != Z* ]]
 }
 
-# True when every started process has ended within 5 s.
+# True when every started process has ended within SECONDS (5 by default).
 programs_gone() {
   local p
-  for _ in $(seq 50); do
-    for p in "${launched[@]}"; do running "$p" && continue 2; done
+  for _ in $(seq $((${1:-5} * 10))); do
+    for p in "${launched[@]}"; do running "$p" && { sleep 0.1; continue 2; }; done
     return 0
   done
   return 1
@@ -54,4 +54,46 @@ stop_session() {
 # The id of the visible window whose name matches the pattern, waiting up to 20 s.
 window_named() {
   timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1
+}
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+pass() { echo "ok: $*"; }
+
+# Waits up to 20 s for the command (pid) to return; its status goes to $status.
+wait_for_return() {
+  for _ in $(seq 200); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$1" 2>/dev/null && fail "the command did not return"
+  status=0
+  wait "$1" || status=$?
+}
+
+# Types keys into the window, focused first (there is no window manager to focus it).
+keys_to() {
+  local win=$1; shift
+  xdotool windowfocus --sync "$win"
+  for key in "$@"; do xdotool key "$key"; sleep 0.3; done
+}
+
+# Clicks the row (counted from 1) of the window, with the pointer moved inside it first.
+click_row() {
+  local row_height=17 menu_height=21
+  xdotool mousemove --sync --window "$1" 120 $((menu_height + row_height * ($2 - 1) + 8)) click 1
+}
+
+# Starts Pathnab ($bin) on FILE, clicks its first row (the full path) and waits for the command
+# to return with status 0.
+copy_full_path() {
+  start_program "$bin" "$1"
+  win=$(window_named '^Tallwick - Pathnab$') || fail "no main window"
+  remember_children
+  click_row "$win" 1
+  wait_for_return "$pid"
+  [ "$status" -eq 0 ] || fail "exit status $status after a copy"
+}
+
+# Fails unless the clipboard holds TEXT, byte for byte.
+expect_clipboard() {
+  printf '%s' "$1" > "$work/expected"
+  xclip -o -selection clipboard > "$work/pasted"
+  cmp -s "$work/expected" "$work/pasted" || fail "pasted '$(cat "$work/pasted")', expected '$1'"
 }
