@@ -1,6 +1,7 @@
 # Sourced: starts a private Xvfb on a free display number (no window manager) and points
 # DISPLAY at it; XDG_CONFIG_HOME becomes a fresh folder. Needs $work (a temporary folder).
 # Call stop_session when done.
+source "$(dirname "${BASH_SOURCE[0]}")/processes.sh"
 exec 3> "$work/displayfd"
 Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
@@ -12,37 +13,6 @@ export XDG_CONFIG_HOME="$work/config"
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-
-# Every process a test started, the program's background part included.
-launched=()
-
-# Starts a program in the background; its pid goes to $pid.
-start_program() {
-  "$@" &
-  pid=$!
-  launched+=("$pid")
-}
-
-# Remembers the children of $pid (the part of Pathnab that may stay behind).
-remember_children() {
-  local child
-  for child in $(pgrep -P "$pid" || true); do launched+=("$child"); done
-}
-
-running() {
-  local state
-  state=$(ps -o stat= -p "$1" 2>/dev/null) && [[ $state != Z* ]]
-}
-
-# True when every started process has ended within SECONDS (5 by default).
-programs_gone() {
-  local p
-  for _ in $(seq $((${1:-5} * 10))); do
-    for p in "${launched[@]}"; do running "$p" && { sleep 0.1; continue 2; }; done
-    return 0
-  done
-  return 1
-}
 
 stop_session() {
   local p
@@ -56,16 +26,7 @@ window_named() {
   timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1
 }
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-pass() { echo "ok: $*"; }
-
-# Waits up to 20 s for the command (pid) to return; its status goes to $status.
-wait_for_return() {
-  for _ in $(seq 200); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$1" 2>/dev/null && fail "the command did not return"
-  status=0
-  wait "$1" || status=$?
-}
+paste_clipboard() { xclip -o -selection clipboard; }
 
 # Types keys into the window, focused first (there is no window manager to focus it).
 keys_to() {
@@ -89,11 +50,4 @@ copy_full_path() {
   click_row "$win" 1
   wait_for_return "$pid"
   [ "$status" -eq 0 ] || fail "exit status $status after a copy"
-}
-
-# Fails unless the clipboard holds TEXT, byte for byte.
-expect_clipboard() {
-  printf '%s' "$1" > "$work/expected"
-  xclip -o -selection clipboard > "$work/pasted"
-  cmp -s "$work/expected" "$work/pasted" || fail "pasted '$(cat "$work/pasted")', expected '$1'"
 }
