@@ -61,6 +61,11 @@ void MainWindowHandlers::Resize() {
     ports_.view.List().Place(0, 0, ports_.view.ClientWidth(), ports_.view.ClientHeight());
 }
 
+void MainWindowHandlers::FrameReported() {
+    Resize();
+    FitTextColumn();
+}
+
 void MainWindowHandlers::Unload() {
     SaveAppSetting(ports_.registry, company_, product_, kHeightSetting, ports_.view.OuterHeight());
     SaveAppSetting(ports_.registry, company_, product_, kWidthSetting, ports_.view.OuterWidth());
@@ -80,6 +85,11 @@ void MainWindowHandlers::SetColumns() {
     list.AddColumn("Text", kTextColumnWidth);
     list.HideColumnHeaders();
     list.SetColumnWidth(1, kFirstColumnWidth);
+    FitTextColumn();
+}
+
+void MainWindowHandlers::FitTextColumn() {
+    ListView& list = ports_.view.List();
     list.SetColumnWidth(2, list.Width() - list.ColumnWidth(1) - kColumnSlack);
 }
 

@@ -32,6 +32,10 @@ public:
     void Load(const std::string& commandLine);
     // The list covers the client area; its columns stay as they are.
     void Resize();
+    // The window system has reported the window's frame after the list was filled against a
+    // guessed one: the client area changed by the difference, so the text column is fitted to
+    // the list once more (else it would overrun the list and bring up a scroll bar).
+    void FrameReported();
     // The window's outer size goes to the settings.
     void Unload();
 
@@ -53,6 +57,7 @@ private:
     void RestoreSize();
     void PlaceAtCursor();
     void SetColumns();
+    void FitTextColumn();
     void AddRows(const std::vector<PathForm>& rows);
 
     MainWindowPorts ports_;

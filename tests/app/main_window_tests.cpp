@@ -122,6 +122,16 @@ TEST_F(MainWindowTest, ResizeCoversTheClientAreaAndLeavesColumns) {
     EXPECT_EQ(window.list.columns[1].width, 4935 - 1200 - 30);
 }
 
+TEST_F(MainWindowTest, ReportedFrameFitsTheTextColumnToTheShrunkenList) {
+    handlers.Load("/tmp/a.txt");
+    window.outerWidth = 7695 - 120;  // the real frame is wider than the guessed one
+    handlers.FrameReported();
+    EXPECT_EQ(window.list.Width(), 7695 - 120 - FakeMainWindow::kFrameWidth);
+    EXPECT_EQ(window.list.columns[0].width, 1200);
+    EXPECT_EQ(window.list.columns[1].width, 7695 - 120 - FakeMainWindow::kFrameWidth - 1200 - 30);
+    EXPECT_EQ(window.list.rows.size(), 3u);
+}
+
 TEST_F(MainWindowTest, UnloadStoresTheOuterSizeAsText) {
     handlers.Load("/tmp/a.txt");
     window.outerHeight = 2535;

@@ -131,6 +131,7 @@ void FrmMain::AdoptRealFrame() {
     const QSize outer = size().grownBy(assumedFrame_);
     assumedFrame_ = real;
     resize(outer.shrunkBy(real));
+    handlers_->FrameReported();
 }
 
 float FrmMain::OuterHeight() { return TwipScale::OfPrimaryScreen().TwipsY(OuterPixels().height()); }
@@ -188,7 +189,6 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == list_.Widget().viewport() && event->type() == QEvent::MouseButtonRelease &&
                static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         handlers_->ListClick();
-        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
