@@ -61,7 +61,7 @@ std::string ModUncPath::ResolveThroughDriveConnection(const std::string& path) {
     std::string buffer;
     std::uint32_t code = ports_.network.GetConnection(drive, bufferLength, buffer);
     if (code == netcode::kMoreData) code = ports_.network.GetConnection(drive, bufferLength, buffer);
-    if (code == netcode::kSuccess) return TrimAtNul(buffer) + path.substr(2);
+    if (code == netcode::kSuccess) return TrimAtNul(buffer) + path.substr(drive.size());
     return ResolveByCode(path, code);
 }
 

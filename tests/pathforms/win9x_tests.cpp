@@ -145,6 +145,15 @@ TEST_F(Win9xTest, LongRemoteNameIsAskedForOnceMoreWithTheReportedLength) {
     EXPECT_TRUE(world.messages.shown.empty());
 }
 
+TEST(Win9xPosixRootTest, ARootOfOneCharacterIsTheWholeDrive) {
+    UncWorld world(PosixPathConventions());
+    world.os.version = {1, 0};
+    world.network.connectionAnswers = {NetAnswer::Success("\\\\srv\\share")};
+    EXPECT_EQ(world.unc.GetUncPath("/"), "\\\\srv\\share");
+    ASSERT_EQ(world.network.connectionCalls.size(), 1u);
+    EXPECT_EQ(world.network.connectionCalls[0].pathOrDrive, "/");
+}
+
 class FailedRetryTest : public Win9xTest, public testing::WithParamInterface<std::uint32_t> {};
 TEST_P(FailedRetryTest, IsReportedAsANetworkError) {
     world.network.connectionAnswers = {NetAnswer::MoreData(400), NetAnswer::Code(GetParam())};
