@@ -1,5 +1,7 @@
 #include "pathforms/posix/samba_client.h"
 
+#include "pathforms/posix/broken_pipe_guard.h"
+
 #include <arpa/inet.h>
 #include <dlfcn.h>
 #include <netinet/in.h>
@@ -82,6 +84,7 @@ struct LocalSambaServer::Library {
 
     // An anonymous session: the library would otherwise ask for a password on the terminal.
     std::uint32_t Start() {
+        const BrokenPipeGuard guard;
         if (const std::uint32_t code = init(&context); code != 0) return code;
         setDebugLevel(context, "0");
         if (const std::uint32_t code = setUsername(context, ""); code != 0) return code;
@@ -110,6 +113,7 @@ LocalSambaServer::Library* LocalSambaServer::Library::Acquire(std::uint32_t& err
         void* handle = dlopen("libnetapi.so.1", RTLD_NOW | RTLD_LOCAL);
         auto library = std::make_unique<Library>();
         if (!handle || !library->ResolveAll(handle)) {
+            if (handle) dlclose(handle);
             error = kSambaLibraryMissing;
             return nullptr;
         }
@@ -173,6 +177,7 @@ std::uint32_t LocalSambaServer::EnumerateShares(const std::string& server, std::
     std::uint32_t entriesRead = 0;
     std::uint32_t totalEntries = 0;
     std::uint32_t resumeHandle = 0;
+    const BrokenPipeGuard guard;
     const std::uint32_t code = library->shareEnum(server.c_str(), level, &buffer, UINT32_MAX,
                                                   &entriesRead, &totalEntries, &resumeHandle);
     if (code == 0) {
@@ -187,6 +192,7 @@ std::optional<std::string> LocalSambaServer::ConfiguredNetbiosName() {
     Library* library = LoadedLibrary();
     if (!library) return std::nullopt;
     std::uint8_t* buffer = nullptr;
+    const BrokenPipeGuard guard;
     const std::uint32_t code = library->serverGetInfo("127.0.0.1", 101, &buffer);
     std::optional<std::string> name;
     if (code == 0 && buffer) name = Text(reinterpret_cast<const SERVER_INFO_101*>(buffer)->sv101_name);
