@@ -89,14 +89,15 @@ bool ReadMounts(const std::string& mountinfoPath, std::vector<Mount>& mounts) {
     return true;
 }
 
-// The deepest mount that holds path; a later mount on the same point covers an earlier one.
-const Mount* DeepestMountHolding(const std::vector<Mount>& mounts, const std::string& path) {
-    const Mount* deepest = nullptr;
+// The mount that path lies on: the deepest of those that hold it, unless a later one covers
+// it. All of them sit on path's folders, so a later one is either deeper or mounted over the
+// earlier one's point or a folder above it; either way it is the one in sight.
+const Mount* VisibleMountHolding(const std::vector<Mount>& mounts, const std::string& path) {
+    const Mount* visible = nullptr;
     for (const Mount& mount : mounts) {
-        if (!Holds(mount.mountPoint, path)) continue;
-        if (!deepest || mount.mountPoint.size() >= deepest->mountPoint.size()) deepest = &mount;
+        if (Holds(mount.mountPoint, path)) visible = &mount;
     }
-    return deepest;
+    return visible;
 }
 
 // The UNC form of path on mount, which holds it; nullopt when the mount is not a network
@@ -121,7 +122,7 @@ std::uint32_t MountTableNetwork::GetUniversalName(const std::string& path, std::
     const std::string resolved = ResolvedPath(path);
     std::vector<Mount> mounts;
     if (!ReadMounts(mountinfoPath_, mounts)) return kMountTableUnreadable;
-    const Mount* mount = DeepestMountHolding(mounts, resolved);
+    const Mount* mount = VisibleMountHolding(mounts, resolved);
     const auto unc = mount ? UncOnMount(*mount, resolved) : std::nullopt;
     if (!unc) return netcode::kNotConnected;
 

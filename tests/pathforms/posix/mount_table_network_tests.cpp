@@ -30,7 +30,7 @@ struct MountCase {
 
 class MountTableCase : public ::testing::TestWithParam<MountCase> {};
 
-TEST_P(MountTableCase, NamesThePathByItsDeepestMount) {
+TEST_P(MountTableCase, NamesThePathByTheMountInSight) {
     MountTableNetwork network(Fixture("network.mountinfo"));
     std::string name;
     EXPECT_EQ(UniversalName(network, GetParam().path, name), GetParam().code);
@@ -54,6 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         MountCase{"/dev/shm/x", 2250, ""},
         MountCase{"/net/over/a.txt", 2250, ""},
         MountCase{"/net/under/a.txt", 0, R"(\\second\share\a.txt)"},
+        MountCase{"/cover/share/a.txt", 2250, ""},
         MountCase{"/home/me/a.txt", 2250, ""}));
 
 TEST(MountTableNetwork, NetworkRootMountHoldsEveryPath) {
