@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <string>
+#include <system_error>
 #include <thread>
 
 extern char** environ;
@@ -47,12 +48,16 @@ private:
 };
 
 // Waits for the one child in a thread of its own: no SIGCHLD handler and no wait for other
-// children, so Qt's own child processes are not disturbed.
+// children, so Qt's own child processes are not disturbed. The program has started either way;
+// without a thread to spare it is merely left unreaped until this program ends.
 void ReapInBackground(pid_t pid) {
-    std::thread([pid] {
-        while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
-        }
-    }).detach();
+    try {
+        std::thread([pid] {
+            while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+            }
+        }).detach();
+    } catch (const std::system_error&) {
+    }
 }
 
 class PosixProgramStarter : public ProgramStarter {

@@ -72,13 +72,15 @@ CallerLink CallerLink::Fork() {
 
 void CallerLink::Release() {
     if (releaseFd_ < 0) return;
+    // Out of the caller's session first: a terminal that closes as soon as the command has
+    // returned hangs up its session, and this process must no longer be in it.
+    setsid();
+    StdioToNull();
     const char released = 0;
     while (write(releaseFd_, &released, 1) < 0 && errno == EINTR) {
     }
     close(releaseFd_);
     releaseFd_ = -1;
-    setsid();
-    StdioToNull();
 }
 
 }  // namespace pathnab

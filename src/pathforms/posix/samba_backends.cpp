@@ -99,9 +99,14 @@ SambaPrefetch::Answers SambaPrefetch::Ask(const std::shared_ptr<LocalSambaServer
     return answers;
 }
 
-// A failure of the background work reaches the first taker as it would have reached a live call.
+// Should the background work have failed, there are no answers and each question is asked live.
 void SambaPrefetch::Settle() {
-    if (pending_.valid()) answers_ = pending_.get();
+    if (!pending_.valid()) return;
+    try {
+        answers_ = pending_.get();
+    } catch (...) {
+        answers_ = {};
+    }
 }
 
 std::optional<SambaPrefetch::Listing> SambaPrefetch::TakeListing(const std::string& server,

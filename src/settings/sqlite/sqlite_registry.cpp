@@ -195,7 +195,7 @@ private:
         std::vector<std::uint8_t> stored = query.Bytes(1);
         auto needed = static_cast<std::uint32_t>(stored.size());
         bool fits = data == nullptr || size >= needed;
-        if (data != nullptr && fits) std::memcpy(data, stored.data(), stored.size());
+        if (data != nullptr && fits && !stored.empty()) std::memcpy(data, stored.data(), stored.size());
         size = needed;
         return fits ? regstatus::kSuccess : regstatus::kMoreData;
     }
@@ -225,6 +225,7 @@ private:
         if (status == regstatus::kSuccess) status = KeyStillThere(store.Db(), key);
         if (status == regstatus::kSuccess) status = change();
         if (status == regstatus::kSuccess) status = StatusOfSqlite(transaction.Commit());
+        if (status != regstatus::kSuccess) store.ForgetSchema();  // the rollback may take the tables
         return status;
     }
 

@@ -66,6 +66,8 @@ public:
     // write transaction before writing.
     std::int32_t ForWriting();
     std::int32_t EnsureSchema();
+    // After a failed write: the tables are looked for afresh on the next read.
+    void ForgetSchema() { hasSchema_ = false; }
     sqlite3* Db() const { return db_; }
 
 private:
