@@ -4,7 +4,7 @@ set -euo pipefail
 source "$PATHNAB_SOURCE/tests/e2e/tools/loopback_smbd.sh"
 
 work=$(mktemp -d /tmp/pathnab-e2e-smbd-XXXXXX)
-trap 'smbd_stop; rm -rf "$work"' EXIT
+trap 'pkill -CONT -f -- "--configfile=$work/smb.conf" || true; smbd_stop; rm -rf "$work"' EXIT
 smbd_start "$work"
 
 shares=$work/shares
@@ -23,7 +23,7 @@ failures=0
 # The UNC row of path; what the program writes to standard error goes to $errors.
 errors=$work/forms.err
 unc_of() {
-  timeout 30 "$PATHNAB_BIN/pathnab-forms" -- "$1" </dev/null 2>"$errors" | awk -F'\t' '$1 == "UNC" { print $2 }'
+  timeout "${time_limit:-30}" "$PATHNAB_BIN/pathnab-forms" -- "$1" </dev/null 2>"$errors" | awk -F'\t' '$1 == "UNC" { print $2 }'
 }
 
 pass_or_fail() {
@@ -57,6 +57,13 @@ share_and_rest=${unc#\\\\$name\\}
 : >"$errors"
 fetched=$(smbclient "//127.0.0.1/${share_and_rest%%\\*}" -N -c "get \"${share_and_rest#*\\}\" -" 2>/dev/null | head -1 || true)
 pass_or_fail "smbclient reads $unc" "$fetched" "in sub"
+
+# A server that takes connections but does not answer (here: stopped) is given up on after a
+# few seconds, well before Samba's own 20-second timeout would end the wait.
+echo "== with smbd stopped"
+pkill -STOP -f -- "--configfile=$smbd_config"
+time_limit=15 expect_unc "$shares/docs/a.txt" "$not_shared"
+pkill -CONT -f -- "--configfile=$smbd_config"
 
 smbd_stop
 echo "== with no server"

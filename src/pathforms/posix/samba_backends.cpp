@@ -5,6 +5,7 @@
 #include "pathforms/network_connections.h"
 
 #include <system_error>
+#include <thread>
 #include <utility>
 
 namespace pathnab {
@@ -76,16 +77,31 @@ bool SambaOperatingSystem::GetComputerNameLive(std::string& name) {
     return !name.empty();
 }
 
-SambaPrefetch::SambaPrefetch(std::shared_ptr<LocalSambaServer> samba) {
+SambaPrefetch::SambaPrefetch(std::shared_ptr<LocalSambaServer> samba, std::chrono::milliseconds patience)
+    : samba_(std::move(samba)), patience_(patience) {
+    auto pending = std::make_shared<Pending>();
     try {
-        pending_ = std::async(std::launch::async, &SambaPrefetch::Ask, std::move(samba));
+        std::thread([pending, samba = samba_]() mutable {
+            Answers answers;
+            try {
+                answers = Ask(samba);
+            } catch (...) {
+                answers = {};  // no answers: each question is then asked live
+            }
+            samba.reset();  // a taker that sees the answers holds the server alone again
+            std::lock_guard lock(pending->mutex);
+            pending->answers = std::move(answers);
+            pending->done.notify_all();
+        }).detach();
+        pending_ = std::move(pending);
     } catch (const std::system_error&) {
         // No thread to spare: every question is then asked live.
     }
 }
 
 SambaPrefetch::~SambaPrefetch() {
-    if (pending_.valid()) pending_.wait();
+    std::lock_guard lock(mutex_);
+    Settle();
 }
 
 SambaPrefetch::Answers SambaPrefetch::Ask(const std::shared_ptr<LocalSambaServer>& samba) {
@@ -99,14 +115,16 @@ SambaPrefetch::Answers SambaPrefetch::Ask(const std::shared_ptr<LocalSambaServer
     return answers;
 }
 
-// Should the background work have failed, there are no answers and each question is asked live.
 void SambaPrefetch::Settle() {
-    if (!pending_.valid()) return;
-    try {
-        answers_ = pending_.get();
-    } catch (...) {
-        answers_ = {};
+    if (!pending_) return;
+    std::unique_lock lock(pending_->mutex);
+    if (pending_->done.wait_for(lock, patience_, [this] { return pending_->answers.has_value(); })) {
+        answers_ = std::move(*pending_->answers);
+    } else {
+        samba_->GiveUp();
     }
+    lock.unlock();
+    pending_.reset();
 }
 
 std::optional<SambaPrefetch::Listing> SambaPrefetch::TakeListing(const std::string& server,

@@ -1,5 +1,6 @@
 #pragma once
-#include <future>
+#include <chrono>
+#include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -49,7 +50,9 @@ private:
 // soon as this is made, so that loading the client library and the first connection overlap
 // the program's start-up. Each answer is handed out once; later questions are asked live.
 // Every taker waits for the background work first, so the server is never used by two threads
-// at once. Destruction waits for the background work.
+// at once. A server that accepts connections but does not answer would keep that wait going
+// for Samba's own timeout (20 s): after `patience` the server is given up on instead, and counts
+// as absent for the rest of the run. Destruction waits in the same way.
 class SambaPrefetch {
 public:
     struct Listing {
@@ -61,7 +64,10 @@ public:
         std::string name;
     };
 
-    explicit SambaPrefetch(std::shared_ptr<LocalSambaServer> samba);
+    static constexpr std::chrono::milliseconds kPatience{5000};
+
+    explicit SambaPrefetch(std::shared_ptr<LocalSambaServer> samba,
+                           std::chrono::milliseconds patience = kPatience);
     ~SambaPrefetch();
     SambaPrefetch(const SambaPrefetch&) = delete;
     SambaPrefetch& operator=(const SambaPrefetch&) = delete;
@@ -76,11 +82,19 @@ private:
         std::optional<Listing> listing;
         std::optional<ComputerName> name;
     };
+    // Where the background thread leaves its answers; it may outlive this prefetch.
+    struct Pending {
+        std::mutex mutex;
+        std::condition_variable done;
+        std::optional<Answers> answers;
+    };
     static Answers Ask(const std::shared_ptr<LocalSambaServer>& samba);
     void Settle();
 
+    std::shared_ptr<LocalSambaServer> samba_;
+    std::chrono::milliseconds patience_;
     std::mutex mutex_;
-    std::future<Answers> pending_;
+    std::shared_ptr<Pending> pending_;
     Answers answers_;
 };
 

@@ -97,13 +97,14 @@ struct LocalSambaServer::Library {
     }
 
     // libnetapi hands every caller the same process-wide context, so the first instance to need
-    // it starts it and the last to let go frees it. The library stays mapped: Samba's libraries
-    // keep process-wide state that unloading breaks.
+    // it starts it and the last to let go frees it. The library stays mapped and this record
+    // lives as long as the process: Samba's libraries keep process-wide state that unloading
+    // breaks, and a question given up on may still be inside the library when the program ends.
     static Library* Acquire(std::uint32_t& error);
     static void Release();
 
     static inline std::mutex sharedMutex;
-    static inline std::unique_ptr<Library> shared;
+    static inline Library* shared = nullptr;
     static inline int users = 0;
 };
 
@@ -117,7 +118,7 @@ LocalSambaServer::Library* LocalSambaServer::Library::Acquire(std::uint32_t& err
             error = kSambaLibraryMissing;
             return nullptr;
         }
-        shared = std::move(library);
+        shared = library.release();
     }
     if (users == 0) {
         if (const std::uint32_t code = shared->Start(); code != 0) {
@@ -127,7 +128,7 @@ LocalSambaServer::Library* LocalSambaServer::Library::Acquire(std::uint32_t& err
         }
     }
     ++users;
-    return shared.get();
+    return shared;
 }
 
 void LocalSambaServer::Library::Release() {
@@ -142,6 +143,7 @@ LocalSambaServer::~LocalSambaServer() {
 }
 
 bool LocalSambaServer::Answers() const {
+    if (GivenUp()) return false;
     const int socketFd = socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (socketFd < 0) return false;
     sockaddr_in address{};
@@ -160,7 +162,11 @@ bool LocalSambaServer::Answers() const {
     return answered;
 }
 
-bool LocalSambaServer::LibraryLoaded() const { return library_ != nullptr; }
+void LocalSambaServer::GiveUp() { givenUp_ = true; }
+
+bool LocalSambaServer::GivenUp() const { return givenUp_; }
+
+bool LocalSambaServer::LibraryLoaded() const { return !GivenUp() && library_ != nullptr; }
 
 LocalSambaServer::Library* LocalSambaServer::LoadedLibrary() {
     if (!library_ && loadError_ == 0) library_ = Library::Acquire(loadError_);
@@ -170,6 +176,7 @@ LocalSambaServer::Library* LocalSambaServer::LoadedLibrary() {
 std::uint32_t LocalSambaServer::EnumerateShares(const std::string& server, std::uint32_t level,
                                                 std::vector<ShareEntry>& records) {
     if (level != 1 && level != 2) return kInvalidLevel;
+    if (GivenUp()) return kSambaNoAnswer;
     Library* library = LoadedLibrary();
     if (!library) return loadError_;
 
@@ -189,6 +196,7 @@ std::uint32_t LocalSambaServer::EnumerateShares(const std::string& server, std::
 }
 
 std::optional<std::string> LocalSambaServer::ConfiguredNetbiosName() {
+    if (GivenUp()) return std::nullopt;
     Library* library = LoadedLibrary();
     if (!library) return std::nullopt;
     std::uint8_t* buffer = nullptr;
