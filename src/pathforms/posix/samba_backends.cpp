@@ -77,8 +77,7 @@ bool SambaOperatingSystem::GetComputerNameLive(std::string& name) {
     return !name.empty();
 }
 
-SambaPrefetch::SambaPrefetch(std::shared_ptr<LocalSambaServer> samba, std::chrono::milliseconds patience)
-    : samba_(std::move(samba)), patience_(patience) {
+SambaPrefetch::SambaPrefetch(std::shared_ptr<LocalSambaServer> samba) : samba_(std::move(samba)) {
     auto pending = std::make_shared<Pending>();
     try {
         std::thread([pending, samba = samba_]() mutable {
@@ -118,7 +117,7 @@ SambaPrefetch::Answers SambaPrefetch::Ask(const std::shared_ptr<LocalSambaServer
 void SambaPrefetch::Settle() {
     if (!pending_) return;
     std::unique_lock lock(pending_->mutex);
-    if (pending_->done.wait_for(lock, patience_, [this] { return pending_->answers.has_value(); })) {
+    if (pending_->done.wait_for(lock, kPatience, [this] { return pending_->answers.has_value(); })) {
         answers_ = std::move(*pending_->answers);
     } else {
         samba_->GiveUp();

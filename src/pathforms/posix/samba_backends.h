@@ -51,7 +51,7 @@ private:
 // the program's start-up. Each answer is handed out once; later questions are asked live.
 // Every taker waits for the background work first, so the server is never used by two threads
 // at once. A server that accepts connections but does not answer would keep that wait going
-// for Samba's own timeout (20 s): after `patience` the server is given up on instead, and counts
+// for Samba's own timeout (20 s): after kPatience the server is given up on instead, and counts
 // as absent for the rest of the run. Destruction waits in the same way.
 class SambaPrefetch {
 public:
@@ -66,8 +66,7 @@ public:
 
     static constexpr std::chrono::milliseconds kPatience{5000};
 
-    explicit SambaPrefetch(std::shared_ptr<LocalSambaServer> samba,
-                           std::chrono::milliseconds patience = kPatience);
+    explicit SambaPrefetch(std::shared_ptr<LocalSambaServer> samba);
     ~SambaPrefetch();
     SambaPrefetch(const SambaPrefetch&) = delete;
     SambaPrefetch& operator=(const SambaPrefetch&) = delete;
@@ -92,7 +91,6 @@ private:
     void Settle();
 
     std::shared_ptr<LocalSambaServer> samba_;
-    std::chrono::milliseconds patience_;
     std::mutex mutex_;
     std::shared_ptr<Pending> pending_;
     Answers answers_;
