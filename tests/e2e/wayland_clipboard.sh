@@ -16,7 +16,7 @@ echo content > "$work/files/$name"
 start_program "$bin" "$work/files/$name"
 wait_focused 'Tallwick - Pathnab' || fail "no main window under Wayland: $(cat "$work/sway.log")"
 remember_children
-type_keys Down Return
+type_keys_until_returned "$pid" Down Return
 wait_for_return "$pid"
 [ "$status" -eq 0 ] || fail "exit status $status after a copy"
 expect_clipboard "$name"
@@ -30,7 +30,7 @@ pass "nothing remains once another program owns the clipboard"
 start_program "$bin" "$work/files/$name"
 wait_focused 'Tallwick - Pathnab' || fail "no main window under Wayland"
 remember_children
-type_keys Escape
+type_keys_until_returned "$pid" Escape
 wait_for_return "$pid"
 [ "$status" -eq 0 ] || fail "exit status $status after Escape"
 programs_gone || fail "a Pathnab process remains after Escape"

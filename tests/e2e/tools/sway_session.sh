@@ -54,10 +54,17 @@ sys.exit(0 if focused(json.load(sys.stdin)) else 1)' "$1" && return 0
   return 1
 }
 
-type_keys() {
-  local args=() key
+# Types KEYS into the focused window until the command (pid) returns, at most 10 times: keys
+# typed while the toolkit is still taking over the keyboard focus can get lost, and only ever
+# from the start of a sequence.
+type_keys_until_returned() {
+  local command=$1 args=() key
+  shift
   for key in "$@"; do args+=(-k "$key"); done
-  wtype "${args[@]}"
+  for _ in $(seq 10); do
+    wtype "${args[@]}"
+    for _ in $(seq 10); do kill -0 "$command" 2>/dev/null || return 0; sleep 0.1; done
+  done
 }
 
 paste_clipboard() { wl-paste --no-newline; }
