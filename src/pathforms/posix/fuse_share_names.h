@@ -21,9 +21,8 @@ std::optional<SmbShare> GvfsSmbShare(std::string_view below);
 // Under a KIO-FUSE root: "/smb/[user@]SRV[:port]/SHARE/rest"; other protocols have no share.
 std::optional<SmbShare> KioFuseSmbShare(std::string_view below);
 
-// Under an smbnetfs root: "/[user[:password]@]SRV/SHARE/rest". A workgroup level above the
-// computer cannot be told from a computer by name alone; smbnetfs shows computers at the top
-// too, so a path through a workgroup is read as computer WORKGROUP.
+// Under an smbnetfs root: "/[user[:password]@]SRV/SHARE/rest", the form smbnetfs opens for any
+// computer named at its top. Its browsed "/WORKGROUP/SRV/SHARE" form looks the same by name.
 std::optional<SmbShare> SmbnetfsSmbShare(std::string_view below);
 
 }  // namespace pathnab
