@@ -28,7 +28,8 @@ void MainWindowHandlers::Load(const std::string& commandLine) {
     filePath_ = commandLine;
     RestoreSize();
     Populate(kSyntaxNormal);
-    PlaceAtCursor();
+    cursor_ = ports_.screen.CursorPos();
+    PlaceAt(cursor_);
 }
 
 void MainWindowHandlers::RestoreSize() {
@@ -40,11 +41,11 @@ void MainWindowHandlers::RestoreSize() {
     ports_.view.SetOuterWidth(static_cast<float>(width));
 }
 
-void MainWindowHandlers::PlaceAtCursor() {
+void MainWindowHandlers::PlaceAt(CursorPosition cursor) {
     Screen& screen = ports_.screen;
     MainWindowView& view = ports_.view;
     PlacementInput in;
-    in.cursor = screen.CursorPos();
+    in.cursor = cursor;
     in.twipsPerPixelX = screen.TwipsPerPixelX();
     in.twipsPerPixelY = screen.TwipsPerPixelY();
     in.outerWidth = view.OuterWidth();
@@ -61,9 +62,10 @@ void MainWindowHandlers::Resize() {
     ports_.view.List().Place(0, 0, ports_.view.ClientWidth(), ports_.view.ClientHeight());
 }
 
-void MainWindowHandlers::FrameReported() {
+void MainWindowHandlers::FrameKnown() {
     Resize();
     FitTextColumn();
+    PlaceAt(cursor_);
 }
 
 void MainWindowHandlers::Unload() {

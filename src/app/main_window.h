@@ -32,10 +32,10 @@ public:
     void Load(const std::string& commandLine);
     // The list covers the client area; its columns stay as they are.
     void Resize();
-    // The window system has reported the window's frame after the list was filled against a
-    // guessed one: the client area changed by the difference, so the text column is fitted to
-    // the list once more (else it would overrun the list and bring up a scroll bar).
-    void FrameReported();
+    // The window's real frame became known only after the window was shown. The window is
+    // placed by its real outer size, so it is placed again for the cursor position read at
+    // load, and the text column is fitted to the changed client area.
+    void FrameKnown();
     // The window's outer size goes to the settings.
     void Unload();
 
@@ -55,7 +55,7 @@ public:
 
 private:
     void RestoreSize();
-    void PlaceAtCursor();
+    void PlaceAt(CursorPosition cursor);
     void SetColumns();
     void FitTextColumn();
     void AddRows(const std::vector<PathForm>& rows);
@@ -64,6 +64,7 @@ private:
     std::string company_;
     std::string product_;
     std::string filePath_;
+    CursorPosition cursor_;
 };
 
 }  // namespace pathnab

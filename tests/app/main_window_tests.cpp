@@ -122,14 +122,26 @@ TEST_F(MainWindowTest, ResizeCoversTheClientAreaAndLeavesColumns) {
     EXPECT_EQ(window.list.columns[1].width, 4935 - 1200 - 30);
 }
 
-TEST_F(MainWindowTest, ReportedFrameFitsTheTextColumnToTheShrunkenList) {
+TEST_F(MainWindowTest, KnownFrameFitsTheTextColumnToTheShrunkenList) {
     handlers.Load("/tmp/a.txt");
-    window.outerWidth = 7695 - 120;  // the real frame is wider than the guessed one
-    handlers.FrameReported();
+    window.outerWidth = 7695 - 120;  // the real frame is wider than the one assumed
+    handlers.FrameKnown();
     EXPECT_EQ(window.list.Width(), 7695 - 120 - FakeMainWindow::kFrameWidth);
     EXPECT_EQ(window.list.columns[0].width, 1200);
     EXPECT_EQ(window.list.columns[1].width, 7695 - 120 - FakeMainWindow::kFrameWidth - 1200 - 30);
     EXPECT_EQ(window.list.rows.size(), 3u);
+}
+
+TEST_F(MainWindowTest, KnownFramePlacesAgainForTheCursorReadAtLoad) {
+    screen.cursor = {100, 100};
+    handlers.Load("/tmp/a.txt");
+    screen.cursor = {600, 600};  // the pointer moved on meanwhile
+    window.outerWidth = 7695 + 120;
+    handlers.FrameKnown();
+    // client 7575 wide: 1500 - 240 - 7575/6; client top at the cursor: 1500 - 810.
+    ASSERT_TRUE(window.position.has_value());
+    EXPECT_FLOAT_EQ(window.position->first, 1500 - 240 - 7575 / 6.0f);
+    EXPECT_FLOAT_EQ(window.position->second, 690.0f);
 }
 
 TEST_F(MainWindowTest, UnloadStoresTheOuterSizeAsText) {

@@ -102,49 +102,30 @@ void FrmMain::SetIcon() {
 
 void FrmMain::SetCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
 
-QMargins FrmMain::Frame() const {
-    if (isVisible() && windowHandle()) return windowHandle()->frameMargins();
-    return assumedFrame_;
-}
-
-QSize FrmMain::OuterPixels() const {
-    const QMargins frame = Frame();
-    return size().grownBy(frame);
-}
-
 // A hidden window gets its resize event only when shown; the list is laid out at once instead,
 // so that a fill before the first showing sees the list at the window's size.
 void FrmMain::ApplyOuterSize(QSize outer) {
-    assumedFrame_ = Frame();
-    resize(outer.shrunkBy(assumedFrame_));
+    frame_.ResizeOuter(outer);
     if (!isVisible()) handlers_->Resize();
 }
 
-// Before the window is mapped its frame is unknown and taken as none; once the window system
-// reports the real one, the outer size asked for is applied again with it, once, so that
-// the stored size does not grow by a frame at every start.
-void FrmMain::AdoptRealFrame() {
-    if (frameAdopted_ || !isVisible() || !windowHandle()) return;
-    const QMargins real = windowHandle()->frameMargins();
-    if (real.isNull() || real == assumedFrame_) return;
-    frameAdopted_ = true;
-    const QSize outer = size().grownBy(assumedFrame_);
-    assumedFrame_ = real;
-    resize(outer.shrunkBy(real));
-    handlers_->FrameReported();
+// Where the frame could not be learnt before the window was shown, the real one arrives with an
+// expose (Wayland's client-side decorations) or a move (an X window manager's reparenting).
+void FrmMain::AdoptReportedFrame() {
+    if (frame_.AdoptReported()) handlers_->FrameKnown();
 }
 
-float FrmMain::OuterHeight() { return TwipScale::OfPrimaryScreen().TwipsY(OuterPixels().height()); }
-float FrmMain::OuterWidth() { return TwipScale::OfPrimaryScreen().TwipsX(OuterPixels().width()); }
+float FrmMain::OuterHeight() { return TwipScale::OfPrimaryScreen().TwipsY(frame_.Outer().height()); }
+float FrmMain::OuterWidth() { return TwipScale::OfPrimaryScreen().TwipsX(frame_.Outer().width()); }
 
 void FrmMain::SetOuterHeight(float height) {
-    QSize outer = OuterPixels();
+    QSize outer = frame_.Outer();
     outer.setHeight(TwipScale::OfPrimaryScreen().PixelsY(height));
     ApplyOuterSize(outer);
 }
 
 void FrmMain::SetOuterWidth(float width) {
-    QSize outer = OuterPixels();
+    QSize outer = frame_.Outer();
     outer.setWidth(TwipScale::OfPrimaryScreen().PixelsX(width));
     ApplyOuterSize(outer);
 }
@@ -163,7 +144,7 @@ float FrmMain::ClientHeight() { return TwipScale::OfPrimaryScreen().TwipsY(Clien
 
 void FrmMain::Move(float left, float top) {
     const TwipScale scale = TwipScale::OfPrimaryScreen();
-    move(scale.PixelsX(left), scale.PixelsY(top));
+    frame_.MoveOuter(QPoint(scale.PixelsX(left), scale.PixelsY(top)));
 }
 
 void FrmMain::SetMenuChecked(SyntaxItem item, bool checked) {
@@ -183,7 +164,7 @@ void FrmMain::closeEvent(QCloseEvent* event) {
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle() && event->type() == QEvent::Expose) {
-        AdoptRealFrame();
+        AdoptReportedFrame();
     } else if (watched == client_ && event->type() == QEvent::Resize) {
         handlers_->Resize();
     } else if (watched == list_.Widget().viewport() && event->type() == QEvent::MouseButtonRelease &&
@@ -193,22 +174,20 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Some window systems draw the frame only once the window is exposed (Wayland's client-side
-// decorations), others report it with a move (an X window manager's reparenting).
 void FrmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (windowHandle()) windowHandle()->installEventFilter(this);
-    AdoptRealFrame();
+    AdoptReportedFrame();
 }
 
 void FrmMain::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
-    AdoptRealFrame();
+    AdoptReportedFrame();
 }
 
 void FrmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    AdoptRealFrame();
+    AdoptReportedFrame();
 }
 
 }  // namespace pathnab

@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "app/qt/list_view.h"
+#include "app/qt/window_frame.h"
 
 class QAction;
 class QPushButton;
@@ -53,10 +54,8 @@ private:
     void BuildButtons();
     void BuildKeys();
     void SetIcon();
-    QMargins Frame() const;
-    QSize OuterPixels() const;
     void ApplyOuterSize(QSize outer);
-    void AdoptRealFrame();
+    void AdoptReportedFrame();
     QSize ClientPixels();
 
     std::function<void()> showAboutBox_;
@@ -67,10 +66,7 @@ private:
     QPushButton* cmdCancel_ = nullptr;
     QAction* mnuNormal_ = nullptr;
     QAction* mnuCType_ = nullptr;
-    // The frame the outer size was last applied with; the window system tells the real one
-    // only once the window is on screen.
-    QMargins assumedFrame_;
-    bool frameAdopted_ = false;
+    WindowFrame frame_{*this};
     bool ended_ = false;
 };
 

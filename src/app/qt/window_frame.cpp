@@ -1,0 +1,44 @@
+#include "app/qt/window_frame.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+#include "app/posix/frame_extents.h"
+
+namespace pathnab {
+
+QMargins WindowFrame::Announced() const {
+    if (QGuiApplication::platformName() != "xcb") return {};
+    const std::optional<FrameExtents> frame = AnnouncedX11Frame(static_cast<std::uint32_t>(window_.winId()));
+    return frame ? QMargins(frame->left, frame->top, frame->right, frame->bottom) : QMargins();
+}
+
+QMargins WindowFrame::Margins() {
+    if (!known_) {
+        assumed_ = Announced();
+        known_ = true;
+    }
+    return assumed_;
+}
+
+QSize WindowFrame::Outer() { return window_.size().grownBy(Margins()); }
+
+void WindowFrame::ResizeOuter(QSize outer) { window_.resize(outer.shrunkBy(Margins())); }
+
+void WindowFrame::MoveOuter(QPoint outer) {
+    const QMargins frame = Margins();
+    window_.setGeometry(QRect(outer + QPoint(frame.left(), frame.top()), window_.size()));
+}
+
+bool WindowFrame::AdoptReported() {
+    if (!window_.isVisible() || !window_.windowHandle()) return false;
+    const QMargins real = window_.windowHandle()->frameMargins();
+    if (real.isNull() || real == Margins()) return false;
+    const QSize outer = Outer();
+    assumed_ = real;
+    ResizeOuter(outer);
+    return true;
+}
+
+}  // namespace pathnab
