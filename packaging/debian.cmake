@@ -7,7 +7,7 @@ set(CPACK_PACKAGE_VENDOR ${PATHNAB_COMPANY})
 set(CPACK_PACKAGE_CONTACT "Pathnab developers <pathnab@tallwick.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "copy a file's path from the file manager's context menu")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Pathnab opens a small window next to the mouse pointer listing a file's path as full path,\n file name, base name, short path, file:// URL and UNC path; the row clicked goes to the\n clipboard. The package adds a \"Pathnab\" item to the context menus of Nautilus, Dolphin,\n Nemo, Caja and PCManFM-Qt, an Open With entry for other file managers, and a command that\n adds the item to Thunar's custom actions.")
+    "Pathnab opens a small window next to the mouse pointer listing a file's path\n as full path, file name, base name, short path, file:// URL and UNC path;\n the row clicked goes to the clipboard. The package adds a Pathnab item to\n the context menus of Nautilus, Dolphin, Nemo, Caja and PCManFM-Qt, an Open\n With entry for other file managers, and a command that adds the item to\n Thunar's custom actions.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -15,8 +15,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "python3")
-# libnetapi (from samba-libs) is opened at run time only when a local Samba server answers.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "samba-libs")
+# libnetapi (from samba-libs) is opened at run time only when a local Samba server answers;
+# Wayland sessions without X11 need Qt's Wayland plugin.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "samba-libs, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "python3-nautilus")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR})
