@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Draws the About box's picture and the window icons with ImageMagick; the PNGs are committed,
-# so this only runs again when the design changes.
+# so this only runs again when the design changes. The 32 px icon's shapes are those of
+# packaging/icons/pathnab.svg; the 48 px theme icon is that drawing scaled by 1.5.
 #   tools/draw_about_images.sh [OUTPUT_FOLDER]   (default src/about/qt/images)
 set -euo pipefail
 out=${1:-$(cd "$(dirname "$0")/.." && pwd)/src/about/qt/images}
@@ -10,17 +11,26 @@ navy='#1f3a5f'
 amber='#f2a93b'
 paper='#ffffff'
 
+# Scales the coordinates and widths in "$2" by $1/32.
+scaled() { awk -v f="$1" '{ for (i = 1; i <= NF; i++) $i = $i * f / 32; print }' RS='[ ,]' ORS=' ' <<<"$2" | sed 's/ $//; s/\([0-9.]*\) \([0-9.]*\)/\1,\2/g'; }
+
 # A sheet of paper with a folded corner, three text lines and an amber arrow leaving it:
-# the path being picked up.
-convert -size 32x32 xc:none \
-  -fill "$paper" -stroke "$navy" -strokewidth 2 \
-  -draw 'polygon 4,2 17,2 23,8 23,29 4,29' \
-  -fill '#c9d6e6' -draw 'polygon 17,2 17,8 23,8' \
-  -stroke "$navy" -strokewidth 2 \
-  -draw 'line 8,13 18,13' -draw 'line 8,18 15,18' -draw 'line 8,23 13,23' \
-  -fill "$amber" -stroke "$navy" -strokewidth 1 \
-  -draw 'polygon 15,19 24,19 24,15 31,22 24,29 24,25 15,25' \
-  -strip PNG32:"$out/icon-32.png"
+# the path being picked up. Drawn at 32 px; the theme's 48 px icon is the same drawing scaled.
+draw_icon() {
+  local size=$1
+  convert -size "${size}x${size}" xc:none \
+    -fill "$paper" -stroke "$navy" -strokewidth "$(scaled "$size" 2)" \
+    -draw "polygon $(scaled "$size" '4 2 17 2 23 8 23 29 4 29')" \
+    -fill '#c9d6e6' -draw "polygon $(scaled "$size" '17 2 17 8 23 8')" \
+    -stroke "$navy" -strokewidth "$(scaled "$size" 2)" \
+    -draw "line $(scaled "$size" '8 13 18 13')" -draw "line $(scaled "$size" '8 18 15 18')" \
+    -draw "line $(scaled "$size" '8 23 13 23')" \
+    -fill "$amber" -stroke "$navy" -strokewidth "$(scaled "$size" 1)" \
+    -draw "polygon $(scaled "$size" '15 19 24 19 24 15 31 22 24 29 24 25 15 25')" \
+    -strip PNG32:"$out/icon-$size.png"
+}
+draw_icon 32
+draw_icon 48
 
 # The same shape drawn pixel for pixel at the small size.
 convert -size 16x16 xc:none +antialias \
