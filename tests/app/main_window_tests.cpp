@@ -133,14 +133,14 @@ TEST_F(MainWindowTest, KnownFrameFitsTheTextColumnToTheShrunkenList) {
 }
 
 TEST_F(MainWindowTest, KnownFramePlacesAgainForTheCursorReadAtLoad) {
-    screen.cursor = {100, 100};
+    screen.cursor = {200, 100};
     handlers.Load("/tmp/a.txt");
     screen.cursor = {600, 600};  // the pointer moved on meanwhile
     window.outerWidth = 7695 + 120;
     handlers.FrameKnown();
-    // client 7575 wide: 1500 - 240 - 7575/6; client top at the cursor: 1500 - 810.
+    // client 7575 wide: 3000 - 240 - 7575/6; client top at the cursor: 1500 - 810.
     ASSERT_TRUE(window.position.has_value());
-    EXPECT_FLOAT_EQ(window.position->first, 1500 - 240 - 7575 / 6.0f);
+    EXPECT_FLOAT_EQ(window.position->first, 3000 - 240 - 7575 / 6.0f);
     EXPECT_FLOAT_EQ(window.position->second, 690.0f);
 }
 
