@@ -39,3 +39,7 @@ add_test(NAME core.platform_free
 target_compile_definitions(win32_backend_tests PRIVATE
   PATHNAB_EXPECTED_COMPANY="${PATHNAB_COMPANY}" PATHNAB_EXPECTED_PRODUCT="${PATHNAB_PRODUCT}"
   PATHNAB_EXPECTED_VERSION="${PROJECT_VERSION}")
+
+add_test(NAME win.e2e.forms_exe
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32/forms_exe.sh ${PATHNAB_WINEPREFIX} ${CMAKE_BINARY_DIR}/bin
+                 ${CMAKE_SOURCE_DIR})
