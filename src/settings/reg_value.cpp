@@ -102,10 +102,14 @@ template <typename Floating>
 std::string FloatingText(Floating number) {
     if (std::isnan(number)) return "NaN";
     if (std::isinf(number)) return number < 0 ? "-Infinity" : "Infinity";
-    if (number == std::trunc(number) && number >= kLongMin && number <= kLongMax) {
-        return std::to_string(static_cast<std::int64_t>(number));
+    // Compared as double: the limits are exact there, while as a float 2147483647 would round
+    // up to 2147483648 and let that one number through.
+    double value = number;
+    if (value == std::trunc(value) && value >= static_cast<double>(kLongMin) &&
+        value <= static_cast<double>(kLongMax)) {
+        return std::to_string(static_cast<std::int64_t>(value));
     }
-    double magnitude = std::fabs(static_cast<double>(number));
+    double magnitude = std::fabs(value);
     bool plain = magnitude < 1e15 && magnitude >= 1e-6;
     return ToChars(number, plain ? std::chars_format::fixed : std::chars_format::general);
 }

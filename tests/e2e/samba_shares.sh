@@ -2,6 +2,7 @@
 # UNC paths through the shares of a real Samba server on loopback, then with no server running.
 set -euo pipefail
 source "$PATHNAB_SOURCE/tests/e2e/tools/loopback_smbd.sh"
+source "$PATHNAB_SOURCE/tests/e2e/tools/forms_checks.sh"
 
 work=$(mktemp -d /tmp/pathnab-e2e-smbd-XXXXXX)
 trap 'pkill -CONT -f -- "--configfile=$work/smb.conf" || true; smbd_stop; rm -rf "$work"' EXIT
@@ -18,25 +19,11 @@ echo "spooled" >"$work/spool/job.txt"
 # The name Samba's configuration gives this computer; the program asks the same library.
 name=$(testparm -s --parameter-name='netbios name' 2>/dev/null)
 not_shared="(The file is not located on a shared device)"
-failures=0
 
 # The UNC row of path; what the program writes to standard error goes to $errors.
 errors=$work/forms.err
 unc_of() {
   timeout "${time_limit:-30}" "$PATHNAB_BIN/pathnab-forms" -- "$1" </dev/null 2>"$errors" | awk -F'\t' '$1 == "UNC" { print $2 }'
-}
-
-pass_or_fail() {
-  local what=$1 actual=$2 expected=$3
-  if [ -s "$errors" ]; then
-    echo "FAIL $what: pathnab-forms wrote to standard error: $(cat "$errors")" >&2
-    failures=$((failures + 1))
-  elif [ "$actual" = "$expected" ]; then
-    echo "ok   $what -> $actual"
-  else
-    echo "FAIL $what -> '$actual', expected '$expected'" >&2
-    failures=$((failures + 1))
-  fi
 }
 
 expect_unc() {

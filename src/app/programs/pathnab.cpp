@@ -44,10 +44,13 @@ void KeepCopiedText(const QtClipboard& clipboard, CallerLink& caller) {
     clipboard.ServeUntilTaken();
 }
 
-int RunWindow(int argc, char** argv, const std::string& arguments, CallerLink& caller) {
+int RunWindow(char** argv, const std::string& arguments, CallerLink& caller) {
     // Made before the toolkit starts: the first share listing they begin overlaps its start-up.
     LinuxPathFormsBackends pathBackends = MakeLinuxPathFormsBackends();
-    QApplication app(argc, argv);
+    // The arguments are the user's path, all of them: the toolkit sees only the program name,
+    // so a path like "-platform x" or "-reverse" is never taken as one of its options.
+    int toolkitArgc = 1;
+    QApplication app(toolkitArgc, argv);
     app.setQuitOnLastWindowClosed(false);
     InitAboutResources();
 
@@ -87,5 +90,5 @@ int main(int argc, char** argv) {
         return 1;
     }
     pathnab::CallerLink caller = pathnab::CallerLink::Fork();
-    return pathnab::RunWindow(argc, argv, arguments, caller);
+    return pathnab::RunWindow(argv, arguments, caller);
 }

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QMimeData>
 
 namespace pathnab {
 namespace {
@@ -11,7 +12,10 @@ QClipboard& Desktop() { return *QGuiApplication::clipboard(); }
 
 }  // namespace
 
-void QtClipboard::Clear() { Desktop().clear(QClipboard::Clipboard); }
+// Emptied by owning it with nothing on it, not by giving it up: an earlier Pathnab still serving
+// its text learns of a new owner only when there is one, and takes an ownerless clipboard for
+// its own doing, so it would wait for good.
+void QtClipboard::Clear() { Desktop().setMimeData(new QMimeData, QClipboard::Clipboard); }
 
 void QtClipboard::SetText(const std::string& text) {
     Desktop().setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QClipboard::Clipboard);

@@ -1,5 +1,7 @@
 #include "pathforms/posix/mount_table_network.h"
 
+#include "pathforms/posix/fuse_share_names.h"
+
 #include <libmount/libmount.h>
 #include <stdlib.h>
 
@@ -100,17 +102,30 @@ const Mount* VisibleMountHolding(const std::vector<Mount>& mounts, const std::st
     return visible;
 }
 
+// The share a desktop's FUSE mount shows below its root, read from the mount's own folder
+// names; nullopt for every other mount, and for a FUSE mount's path that names no SMB share.
+std::optional<SmbShare> FuseSmbShare(const Mount& mount, std::string_view below) {
+    if (mount.fstype == "fuse.gvfsd-fuse") return GvfsSmbShare(below);
+    if (mount.fstype == "fuse.kio-fuse") return KioFuseSmbShare(below);
+    if (mount.fstype == "fuse.smbnetfs") return SmbnetfsSmbShare(below);
+    return std::nullopt;
+}
+
 // The UNC form of path on mount, which holds it; nullopt when the mount is not a network
-// share that has such a name.
+// share that has such a name. A FUSE share's user, domain and port are left out: a UNC path
+// names only the server and the share.
 std::optional<std::string> UncOnMount(const Mount& mount, const std::string& path) {
+    const std::string_view below = RestBelow(mount.mountPoint, path);
     std::optional<std::string> serverAndShare;
     if (mount.fstype == "cifs" || mount.fstype == "smb3") {
         if (auto smb = SmbServerAndShare(mount.source)) serverAndShare = std::string(*smb);
     } else if (mount.fstype == "nfs" || mount.fstype == "nfs4") {
         serverAndShare = NfsServerAndExport(mount.source);
+    } else if (auto share = FuseSmbShare(mount, below)) {
+        return WithBackslashes("//" + share->server + "/" + share->share + share->rest);
     }
     if (!serverAndShare) return std::nullopt;
-    return WithBackslashes("//" + *serverAndShare + std::string(RestBelow(mount.mountPoint, path)));
+    return WithBackslashes("//" + *serverAndShare + std::string(below));
 }
 
 }  // namespace

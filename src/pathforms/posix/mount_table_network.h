@@ -11,7 +11,8 @@ namespace pathnab {
 inline constexpr std::uint32_t kMountTableUnreadable = 1222;
 
 // The network's connections as the kernel's mount table shows them: a path on a CIFS/SMB
-// mount or an NFS mount has a universal name; every other path is not connected.
+// mount, an NFS mount, or an SMB share that GVFS, KIO-FUSE or smbnetfs shows through FUSE has
+// a universal name; every other path is not connected.
 class MountTableNetwork final : public NetworkConnections {
 public:
     explicit MountTableNetwork(std::string mountinfoPath = "/proc/self/mountinfo");

@@ -215,9 +215,12 @@ std::int32_t SqliteStore::Inspect(Contents& contents) {
     if (code != SQLITE_ROW) return StatusOfSqlite(code);
     std::int64_t objects = inspect.Integer(0);
     std::int64_t applicationId = inspect.Integer(1);
-    if (applicationId == kApplicationId && inspect.Integer(2) == kSchemaVersion) {
+    std::int64_t userVersion = inspect.Integer(2);
+    // Our tables and both marks are written in one transaction, so a file of ours always
+    // carries our application_id; only a file with no mark and no object at all is free.
+    if (applicationId == kApplicationId && userVersion == kSchemaVersion) {
         contents = Contents::Registry;
-    } else if (objects == 0 && applicationId == 0) {
+    } else if (objects == 0 && applicationId == 0 && userVersion == 0) {
         contents = Contents::Empty;
     } else {
         contents = Contents::Foreign;

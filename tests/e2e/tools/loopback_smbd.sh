@@ -2,7 +2,8 @@
 #   smbd_start DIR     configure and start smbd with everything under DIR, wait until it answers
 #   smbd_stop          stop it and wait until the port is free again
 # The shares (guest access): docs -> DIR/shares/docs, root -> DIR/shares/rootshare,
-# printer (printable). The server's NetBIOS name is PATHNABTEST.
+# printer (printable), and whatever share sections $smbd_extra_shares holds. The server's
+# NetBIOS name is PATHNABTEST.
 
 smbd_pid=
 smbd_config=
@@ -55,6 +56,7 @@ smbd_write_config() {
   path = $dir/spool
   printable = yes
   guest ok = yes
+${smbd_extra_shares:-}
 CONF
 }
 

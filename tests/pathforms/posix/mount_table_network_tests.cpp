@@ -28,14 +28,16 @@ struct MountCase {
     const char* universalName;
 };
 
+void ExpectCase(const std::string& table, const MountCase& expected) {
+    MountTableNetwork network(Fixture(table));
+    std::string name;
+    EXPECT_EQ(UniversalName(network, expected.path, name), expected.code);
+    EXPECT_EQ(name, expected.universalName);
+}
+
 class MountTableCase : public ::testing::TestWithParam<MountCase> {};
 
-TEST_P(MountTableCase, NamesThePathByTheMountInSight) {
-    MountTableNetwork network(Fixture("network.mountinfo"));
-    std::string name;
-    EXPECT_EQ(UniversalName(network, GetParam().path, name), GetParam().code);
-    EXPECT_EQ(name, GetParam().universalName);
-}
+TEST_P(MountTableCase, NamesThePathByTheMountInSight) { ExpectCase("network.mountinfo", GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     Fixture, MountTableCase,
@@ -56,6 +58,79 @@ INSTANTIATE_TEST_SUITE_P(
         MountCase{"/net/under/a.txt", 0, R"(\\second\share\a.txt)"},
         MountCase{"/cover/share/a.txt", 2250, ""},
         MountCase{"/home/me/a.txt", 2250, ""}));
+
+class DesktopFuseCase : public ::testing::TestWithParam<MountCase> {};
+
+TEST_P(DesktopFuseCase, NamesTheShareByTheMountsOwnFolderNames) { ExpectCase("desktop-fuse.mountinfo", GetParam()); }
+
+#define GVFS "/run/user/1000/gvfs/"
+#define KIO "/run/user/1000/kio-fuse-QpXzTb/"
+
+INSTANTIATE_TEST_SUITE_P(
+    Gvfs, DesktopFuseCase,
+    ::testing::Values(
+        MountCase{GVFS "smb-share:server=nas,share=public/docs/a.txt", 0, R"(\\nas\public\docs\a.txt)"},
+        MountCase{GVFS "smb-share:server=nas,share=public", 0, R"(\\nas\public)"},
+        MountCase{GVFS "smb-share:server=nas,share=my%20docs/Q3 Report (final).ODS", 0,
+                  R"(\\nas\my docs\Q3 Report (final).ODS)"},
+        MountCase{GVFS "smb-share:server=nas,share=déjà%20vu/Ünïcode/ß.txt", 0, R"(\\nas\déjà vu\Ünïcode\ß.txt)"},
+        MountCase{GVFS "smb-share:server=nas,share=x~y%21z%23%40%2C%3D%25/a", 0, R"(\\nas\x~y!z#@,=%\a)"},
+        MountCase{GVFS "smb-share:server=nas,share=a&b'(c)$/a", 0, R"(\\nas\a&b'(c)$\a)"},
+        MountCase{GVFS "smb-share:server=%5B%3A%3A1%5D,share=docs/a.txt", 0, R"(\\[::1]\docs\a.txt)"},
+        MountCase{GVFS "smb-share:server=%5Bfd00%3A%3A30%5D,share=docs/a.txt", 0, R"(\\[fd00::30]\docs\a.txt)"},
+        MountCase{GVFS "smb-share:server=192.168.1.20,share=docs/a.txt", 0, R"(\\192.168.1.20\docs\a.txt)"},
+        MountCase{GVFS "smb-share:domain=WORK,port=4445,server=files,share=team,user=bob/a/b/c.txt", 0,
+                  R"(\\files\team\a\b\c.txt)"},
+        MountCase{GVFS "smb-share:share=team,server=files/a", 0, R"(\\files\team\a)"},
+        MountCase{GVFS "smb-share:server=files,share=team/%41 stays%20as named", 0, R"(\\files\team\%41 stays%20as named)"},
+        MountCase{GVFS "smb-share:server=files/a", 2250, ""},
+        MountCase{GVFS "smb-share:share=team/a", 2250, ""},
+        MountCase{GVFS "smb-share:server=,share=team/a", 2250, ""},
+        MountCase{GVFS "smb-share:server=files,share=te%2Fam/a", 2250, ""},
+        MountCase{GVFS "smb-share:server=files,share=te%5Cam/a", 2250, ""},
+        MountCase{GVFS "smb-share:server=files,share=te%00am/a", 2250, ""},
+        MountCase{GVFS "smb-share:server=files,share=team%2/a", 2250, ""},
+        MountCase{GVFS "smb-share:server=files,share=team%zz/a", 2250, ""},
+        MountCase{GVFS "smb-share:myserver=files,myshare=team/a", 2250, ""},
+        MountCase{GVFS "smb-server:server=files/team", 2250, ""},
+        MountCase{GVFS "sftp:host=files,user=bob/home/bob/a.txt", 2250, ""},
+        MountCase{GVFS "dav:host=files,ssl=true/a.txt", 2250, ""},
+        MountCase{GVFS "ftp:host=files/pub/a.txt", 2250, ""},
+        MountCase{GVFS "google-drive:host=gmail.com,user=bob/a", 2250, ""},
+        MountCase{GVFS "mtp:host=Phone_1234/Internal/a.jpg", 2250, ""},
+        MountCase{"/run/user/1000/gvfs", 2250, ""},
+        MountCase{"/run/user/1000/smb-share:server=nas,share=public/a.txt", 2250, ""},
+        MountCase{"/home/me/smb-share:server=nas,share=public/a.txt", 2250, ""},
+        MountCase{"/home/me/sshfs/smb-share:server=nas,share=public/a.txt", 2250, ""}));
+
+INSTANTIATE_TEST_SUITE_P(
+    KioFuse, DesktopFuseCase,
+    ::testing::Values(
+        MountCase{KIO "smb/nas/public/docs/a.txt", 0, R"(\\nas\public\docs\a.txt)"},
+        MountCase{KIO "smb/nas/public", 0, R"(\\nas\public)"},
+        MountCase{KIO "smb/bob@nas:4445/public/My Docs/ä.txt", 0, R"(\\nas\public\My Docs\ä.txt)"},
+        MountCase{KIO "smb/WORK;bob@nas/Team Share/a", 0, R"(\\nas\Team Share\a)"},
+        MountCase{KIO "smb/[fd00::30]:445/docs/a", 0, R"(\\[fd00::30]\docs\a)"},
+        MountCase{KIO "smb/[fd00::30/docs/a", 2250, ""},
+        MountCase{KIO "smb/10.0.0.7/docs/a", 0, R"(\\10.0.0.7\docs\a)"},
+        MountCase{KIO "smb/nas", 2250, ""},
+        MountCase{KIO "smb", 2250, ""},
+        MountCase{KIO "sftp/bob@nas/home/bob/a", 2250, ""},
+        MountCase{KIO "fish/nas/home/a", 2250, ""},
+        MountCase{"/run/user/1000/kio-fuse-QpXzTb", 2250, ""},
+        MountCase{"/run/user/1000/kio-fuse-Other/smb/nas/public/a", 2250, ""}));
+
+INSTANTIATE_TEST_SUITE_P(
+    Smbnetfs, DesktopFuseCase,
+    ::testing::Values(
+        MountCase{"/home/me/net/nas/public/docs/a.txt", 0, R"(\\nas\public\docs\a.txt)"},
+        MountCase{"/home/me/net/192.168.1.20/public", 0, R"(\\192.168.1.20\public)"},
+        MountCase{"/home/me/net/bob:secret@nas/public/a", 0, R"(\\nas\public\a)"},
+        MountCase{"/home/me/net/nas", 2250, ""},
+        MountCase{"/home/me/net", 2250, ""}));
+
+#undef GVFS
+#undef KIO
 
 TEST(MountTableNetwork, NetworkRootMountHoldsEveryPath) {
     MountTableNetwork network(Fixture("nfs-root.mountinfo"));

@@ -118,15 +118,33 @@ TEST_F(StoreSafetyTest, DamagedDatabaseIsNeitherUsedNorChanged) {
     ExpectUnusableAndUntouched(paths.userStore);
 }
 
-TEST_F(StoreSafetyTest, SomeoneElsesDatabaseIsNeitherUsedNorChanged) {
+struct ForeignDatabase {
+    const char* name;
+    const char* sql;
+};
+
+class ForeignDatabaseTest : public StoreSafetyTest,
+                            public ::testing::WithParamInterface<ForeignDatabase> {};
+
+// Another program's database, even one still without tables, is never taken for ours.
+TEST_P(ForeignDatabaseTest, IsNeitherUsedNorChanged) {
     std::filesystem::create_directories(root + "/config/pathnab");
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(paths.userStore.c_str(), &db), SQLITE_OK);
-    sqlite3_exec(db, "CREATE TABLE notes(text); INSERT INTO notes VALUES('mine');", nullptr,
-                 nullptr, nullptr);
+    ASSERT_EQ(sqlite3_exec(db, GetParam().sql, nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(db);
     ExpectUnusableAndUntouched(paths.userStore);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ForeignDatabaseTest,
+    ::testing::Values(
+        ForeignDatabase{"OwnTable", "CREATE TABLE notes(text); INSERT INTO notes VALUES('mine');"},
+        ForeignDatabase{"EmptyWithItsUserVersion", "PRAGMA user_version = 7;"},
+        ForeignDatabase{"EmptyWithItsApplicationId", "PRAGMA application_id = 42;"},
+        ForeignDatabase{"OurIdButANewerVersion",
+                        "PRAGMA application_id = 1349411170; PRAGMA user_version = 2;"}),
+    [](const ::testing::TestParamInfo<ForeignDatabase>& info) { return info.param.name; });
 
 TEST_F(StoreSafetyTest, StorePathThatIsAFolderIsNeitherUsedNorRemoved) {
     std::filesystem::create_directories(paths.userStore);
