@@ -8,9 +8,8 @@
 #include "app/cli/forms_arguments.h"
 #include "app/cli/forms_output.h"
 #include "app/cli/stream_message_box.h"
+#include "app/forms_platform.h"
 #include "app/path_list.h"
-#include "pathforms/posix/linux_backends.h"
-#include "settings/posix/built_in_version.h"
 
 namespace {
 
@@ -30,13 +29,13 @@ int FinishOutput() {
 }
 
 void PrintVersion() {
-    const pathnab::VersionInfo info = pathnab::MakeBuiltInVersionSource()->Read();
+    const pathnab::VersionInfo info = pathnab::MakeHostVersionSource()->Read();
     std::cout << pathnab::FormsVersionLine(info.Major, info.Minor, info.Revision) << '\n';
 }
 
 // The backends are made once and serve every path of the run.
 void PrintAllForms(const pathnab::FormsRequest& request) {
-    pathnab::LinuxPathFormsBackends backends = pathnab::MakeLinuxPathFormsBackends();
+    pathnab::PathFormsBackends backends = pathnab::MakeHostPathFormsBackends();
     pathnab::StreamMessageBox messages(std::cerr, kProgramName);
     pathnab::ModUncPath unc(backends.Ports(messages));
     pathnab::PrintForms(std::cout, request, [&](const std::string& path) {
@@ -68,8 +67,9 @@ int Run(const std::vector<std::string>& arguments) {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    pathnab::PrepareStandardOutput();
     try {
-        return Run(std::vector<std::string>(argv + 1, argv + argc));
+        return Run(pathnab::ProgramArguments(argc, argv));
     } catch (const std::exception& e) {
         return Fail(e.what(), kExitFailure);
     }

@@ -1,0 +1,42 @@
+#include "app/win32/win32_command_line.h"
+
+#include "pathforms/win32/wide_text.h"
+#include "pathforms/win32/windows_api.h"
+#include <shellapi.h>
+
+namespace pathnab {
+namespace {
+
+bool IsBlank(wchar_t c) {
+    return c == L' ' || c == L'\t';
+}
+
+std::size_t EndOfProgramName(const std::wstring& commandLine) {
+    if (commandLine.starts_with(L'"')) {
+        const std::size_t closing = commandLine.find(L'"', 1);
+        return closing == std::wstring::npos ? commandLine.size() : closing + 1;
+    }
+    std::size_t end = 0;
+    while (end < commandLine.size() && !IsBlank(commandLine[end])) ++end;
+    return end;
+}
+
+}  // namespace
+
+std::string ArgumentStringOf(const std::wstring& commandLine) {
+    std::size_t start = EndOfProgramName(commandLine);
+    while (start < commandLine.size() && IsBlank(commandLine[start])) ++start;
+    return Utf8(commandLine.substr(start));
+}
+
+std::vector<std::string> ArgumentsOf(const std::wstring& commandLine) {
+    std::vector<std::string> arguments;
+    int count = 0;
+    wchar_t** split = CommandLineToArgvW(commandLine.c_str(), &count);
+    if (!split) return arguments;
+    for (int i = 1; i < count; ++i) arguments.push_back(Utf8(split[i]));
+    LocalFree(split);
+    return arguments;
+}
+
+}  // namespace pathnab

@@ -1,0 +1,11 @@
+#pragma once
+#include <string>
+
+namespace pathnab {
+
+// UTF-8 inside the program, UTF-16 at every Win32 call. Invalid sequences become U+FFFD.
+std::wstring Wide(const std::string& utf8);
+std::string Utf8(const std::wstring& wide);
+std::string Utf8(const wchar_t* text, std::size_t length);
+
+}  // namespace pathnab

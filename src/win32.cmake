@@ -1,0 +1,27 @@
+# Windows backends: the only code besides the programs that includes Win32 headers.
+enable_language(RC)
+set(PATHNAB_DESCRIPTION "Pathnab: a file's path in every form")
+set(PATHNAB_COPYRIGHT "Copyright (C) ${PATHNAB_COMPANY}")
+# Every executable carries this resource: the program reads its version from itself.
+set(PATHNAB_VERSION_RC ${CMAKE_CURRENT_BINARY_DIR}/generated/version.rc CACHE INTERNAL "")
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/settings/win32/version.rc.in ${PATHNAB_VERSION_RC} @ONLY)
+
+set(win32_sources)
+foreach(sub IN LISTS PATHNAB_SUBSYSTEMS)
+  file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/win32/*.cpp)
+  list(APPEND win32_sources ${found})
+endforeach()
+add_library(pathnab_win32 STATIC ${win32_sources})
+target_include_directories(pathnab_win32 PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_definitions(pathnab_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_libraries(pathnab_win32 PUBLIC pathnab_core mpr netapi32 version shell32 advapi32)
+
+# nlohmann/json is header-only: its one folder is taken from the build machine, nothing else.
+set(host_headers ${CMAKE_CURRENT_BINARY_DIR}/host-headers)
+file(MAKE_DIRECTORY ${host_headers})
+file(CREATE_LINK /usr/include/nlohmann ${host_headers}/nlohmann SYMBOLIC)
+
+file(GLOB cli_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/app/cli/*.cpp)
+add_executable(pathnab-forms app/programs/pathnab_forms.cpp ${cli_sources} ${PATHNAB_VERSION_RC})
+target_include_directories(pathnab-forms SYSTEM PRIVATE ${host_headers})
+target_link_libraries(pathnab-forms PRIVATE pathnab_win32)
