@@ -14,12 +14,7 @@ xdotool mousemove 400 300
 while read -r -a arguments; do
   name="${arguments[*]}"
   echo content > "$name"
-  start_program "$bin" "${arguments[@]}"
-  win=$(window_named '^Tallwick - Pathnab$') || fail "no main window for '$name'"
-  remember_children
-  click_row "$win" 1
-  wait_for_return "$pid"
-  [ "$status" -eq 0 ] || fail "exit status $status for '$name'"
+  copy_full_path "${arguments[@]}"
   expect_clipboard "$name"
   echo taken | xclip -selection clipboard
   programs_gone || fail "a Pathnab process remains after '$name'"

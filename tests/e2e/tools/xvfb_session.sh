@@ -41,10 +41,10 @@ click_row() {
   xdotool mousemove --sync --window "$1" 120 $((menu_height + row_height * ($2 - 1) + 8)) click 1
 }
 
-# Starts Pathnab ($bin) on FILE, clicks its first row (the full path) and waits for the command
-# to return with status 0.
+# Starts Pathnab ($bin) with the arguments (the path), clicks its first row (the full path) and
+# waits for the command to return with status 0.
 copy_full_path() {
-  start_program "$bin" "$1"
+  start_program "$bin" "$@"
   win=$(window_named '^Tallwick - Pathnab$') || fail "no main window"
   remember_children
   click_row "$win" 1
