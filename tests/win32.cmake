@@ -43,3 +43,12 @@ target_compile_definitions(win32_backend_tests PRIVATE
 add_test(NAME win.e2e.forms_exe
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32/forms_exe.sh ${PATHNAB_WINEPREFIX} ${CMAKE_BINARY_DIR}/bin
                  ${CMAKE_SOURCE_DIR})
+
+# The real pathnab.exe under Wine on Xvfb, with a small companion program of the test's own.
+add_executable(wine_companion win32/wine_companion.cpp)
+target_compile_definitions(wine_companion PRIVATE UNICODE _UNICODE)
+target_link_libraries(wine_companion PRIVATE user32 shell32)
+add_test(NAME win.e2e.window_exe
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32/window_exe.sh ${PATHNAB_WINEPREFIX} ${CMAKE_BINARY_DIR}/bin
+                 ${CMAKE_SOURCE_DIR})
+set_tests_properties(win.e2e.window_exe PROPERTIES RUN_SERIAL TRUE TIMEOUT 300)
