@@ -74,10 +74,10 @@ expect_clipboard_text() {
 
 launch "$bin/pathnab.exe"
 about=$(window_named '^About Pathnab from www.tallwick.example$') || fail "no About box without a path"
-press "$about" Escape
+press "$about" Return
 ended
 [ -z "$(stored_settings)" ] || fail "the About box alone stored settings"
-pass "no path: the About box alone, then the end, nothing stored"
+pass "no path: the About box alone, closed by Enter, then the end, nothing stored"
 
 open_window 500 400
 rows=$(output_of wine_run "$bin/wine_companion.exe" --rows "Tallwick - Pathnab")
@@ -111,10 +111,19 @@ pass "a click on Full Path copies it exactly; Height and Width stored as REG_SZ 
 open_window 300 300
 press "$win" alt+s c
 answer_network_box
-click_full_path
+press "$win" Down Return
 ended
 expect_clipboard_text "${path//\\/\\\\}"
-pass "C++ syntax: the backslashes doubled"
+pass "C++ syntax: the backslashes doubled; Enter in the list is Select"
+
+# 2540 twips is no whole number of pixels: a save would store 2535.
+quiet wine_run reg add "$settings" /v Height /t REG_SZ /d 2540 /f
+open_window 300 300
+press "$win" Tab Return
+ended
+[ "$(stored_settings)" = $'"Height"="2540"\n"Width"="7695"' ] || fail "Cancel by Enter stored: $(stored_settings)"
+expect_clipboard_text "${path//\\/\\\\}"
+pass "Enter on the focused Cancel button cancels: nothing copied, nothing stored"
 
 open_window 300 300
 press "$win" alt+h a
@@ -128,7 +137,8 @@ press "$about" alt+s
 for _ in $(seq 100); do [ -e "$folder_unix/sysinfo.exe.started" ] && break; sleep 0.1; done
 [ -e "$folder_unix/sysinfo.exe.started" ] || fail "the registered System Info program did not start"
 xdotool search --onlyvisible --name '^About Pathnab' >/dev/null || fail "System Info closed the About box"
-press "$about" Return
+# The focus is on "System Info..." now, where Enter would press it; Escape is OK.
+press "$about" Escape
 press "$win" alt+f x
 ended
-pass "Help > About: the registered System Info program starts; Enter closes the box; File > Exit ends"
+pass "Help > About: the registered System Info program starts; Escape closes the box; File > Exit ends"
