@@ -51,8 +51,14 @@ start_openbox() {
   fail "openbox did not start"
 }
 
+# Keys to the window, made the active one first (the manager may still be busy with another).
 press() {
-  xdotool windowactivate --sync "$1"
+  for _ in $(seq 25); do
+    xdotool windowactivate --sync "$1" 2>/dev/null || true
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && break
+    sleep 0.2
+  done
+  [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] || fail "window $1 cannot be activated"
   shift
   for key in "$@"; do xdotool key --clearmodifiers "$key"; sleep 0.3; done
 }
