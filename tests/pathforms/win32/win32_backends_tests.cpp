@@ -112,6 +112,11 @@ TEST_F(Win32Backends, NonAsciiAndCjkNamesThroughEveryForm) {
     EXPECT_EQ(TextOf(rows, "Base Name"), "résumé 中文");
     EXPECT_EQ(backends.files->LongPathName(TextOf(rows, "Short Path")), file);
     EXPECT_THAT(TextOf(rows, "URL"), ::testing::HasSubstr("Donn"));
+    // Wine runs no network (its answer for a local drive is 1222) and lists no shares of its
+    // own: the file is local and on no shared device, with no network error shown.
+    EXPECT_EQ(TextOf(rows, "UNC"), kNotShared);
+    EXPECT_EQ(TextOf(rows, "UNC URL"), kNotShared);
+    EXPECT_EQ(shown.str(), "");
 }
 
 TEST_F(Win32Backends, PathLongerThanMaxPathThroughEveryForm) {
