@@ -184,6 +184,7 @@ TEST(Win32PathConventions, LetterCaseFollowsThePlatformRule) {
     EXPECT_FALSE(conventions.SameText("C:\\a", "C:\\ab"));
     EXPECT_TRUE(conventions.HasLocalRoot("c:\\x"));
     EXPECT_FALSE(conventions.HasLocalRoot("\\\\server\\share"));
+    EXPECT_EQ(conventions.separator, '\\');
 }
 
 }  // namespace
