@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine in the build's own prefix (never ~/.wine).
 #   wine.sh PREFIX PROGRAM.exe ARGS...
+#   wine.sh PREFIX --boot        only makes the prefix and starts its server and session
 #   wine.sh PREFIX --stop        ends the prefix's wineserver and everything it runs
 # The first call of a run starts one wineserver that lingers between programs, and boots the
 # prefix's session (services.exe, plugplay, ...) detached from every pipe: started by a test
@@ -31,4 +32,5 @@ mkdir -p "$(dirname "$WINEPREFIX")"
     wine wineboot "${boot[@]}" </dev/null >/dev/null 2>&1 9>&-
   fi
 ) 9>"$WINEPREFIX.lock"
+[ "${1:-}" = --boot ] && exit 0
 exec wine "$@" </dev/null
