@@ -48,3 +48,13 @@ add_test(NAME win.e2e.forms_exe
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32/forms_exe.sh ${PATHNAB_WINEPREFIX} ${CMAKE_BINARY_DIR}/bin
                  ${CMAKE_SOURCE_DIR})
 set_tests_properties(win.e2e.forms_exe PROPERTIES FIXTURES_REQUIRED wine)
+
+# The installer: the probe stands in for pathnab.exe behind the Explorer verb.
+if(TARGET installer)
+  add_executable(verb_probe win32/tools/verb_probe.cpp)
+  target_link_libraries(verb_probe PRIVATE pathnab_win32)
+  add_test(NAME win.e2e.installer
+           COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32/installer.sh ${PATHNAB_WINEPREFIX} ${CMAKE_BINARY_DIR}
+                   ${CMAKE_SOURCE_DIR})
+  set_tests_properties(win.e2e.installer PROPERTIES FIXTURES_REQUIRED wine)
+endif()
