@@ -56,5 +56,6 @@ if(TARGET installer)
   add_test(NAME win.e2e.installer
            COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32/installer.sh ${PATHNAB_WINEPREFIX} ${CMAKE_BINARY_DIR}
                    ${CMAKE_SOURCE_DIR})
-  set_tests_properties(win.e2e.installer PROPERTIES FIXTURES_REQUIRED wine)
+  # It writes and removes the user's Pathnab settings in the prefix: tests that read them take the same lock.
+  set_tests_properties(win.e2e.installer PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_pathnab_settings)
 endif()
