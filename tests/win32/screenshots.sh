@@ -20,7 +20,6 @@ shoot() {  # window id, file name
 open_window 500 400
 shoot "$win" windows-main-normal.png
 press "$win" alt+s c
-answer_network_box
 shoot "$win" windows-main-cpp.png
 press "$win" alt+h a
 about=$(window_named '^About Pathnab')

@@ -110,7 +110,6 @@ pass "a click on Full Path copies it exactly; Height and Width stored as REG_SZ 
 
 open_window 300 300
 press "$win" alt+s c
-answer_network_box
 press "$win" Down Return
 ended
 expect_clipboard_text "${path//\\/\\\\}"

@@ -63,27 +63,8 @@ press() {
   for key in "$@"; do xdotool key --clearmodifiers "$key"; sleep 0.3; done
 }
 
-# Wine answers ERROR_NO_NETWORK (1222) for a local path where Windows answers 2250, so the
-# network error box, titled "Pathnab", comes with every fill of the list; OK (Enter) goes on.
-answer_network_box() {
-  local box
-  for _ in $(seq 25); do
-    box=$(xdotool search --onlyvisible --name '^Pathnab$' 2>/dev/null | head -n1) || true
-    [ -z "$box" ] || { press "$box" Return; return; }
-    sleep 0.2
-  done
-}
-
 main_window() {
-  local box
-  for _ in $(seq 100); do
-    win=$(xdotool search --onlyvisible --name '^Tallwick - Pathnab$' 2>/dev/null | head -n1) || true
-    [ -n "$win" ] && return
-    box=$(xdotool search --onlyvisible --name '^Pathnab$' 2>/dev/null | head -n1) || true
-    [ -z "$box" ] || press "$box" Return
-    sleep 0.2
-  done
-  fail "no main window"
+  win=$(window_named '^Tallwick - Pathnab$') || fail "no main window"
 }
 
 # pathnab.exe with the pointer at X Y; the path's words as separate arguments, which Wine joins
