@@ -9,15 +9,9 @@ work=$(mktemp -d)
 source "$(dirname "$0")/tools/xvfb_session.sh"
 wm_pid=
 trap '[ -z "$wm_pid" ] || kill "$wm_pid" 2>/dev/null; stop_session; rm -rf "$work"' EXIT
-store=$XDG_CONFIG_HOME/pathnab/registry.db
 screen_w=1024 screen_h=768
 file="$work/a file.txt"
 echo content > "$file"
-
-stored_size() {  # "HEIGHTxWIDTH"
-  sqlite3 "$store" "SELECT name, replace(CAST(data AS TEXT), char(0), '') FROM key_values
-                    WHERE name IN ('Height', 'Width') ORDER BY name" | cut -d'|' -f2 | paste -sd x
-}
 
 # "x y width height" of the window itself (inside the frame), in root coordinates.
 geometry_of() {

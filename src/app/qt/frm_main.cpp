@@ -54,6 +54,7 @@ FrmMain::FrmMain(std::function<void()> showAboutBox)
     setTabOrder(cmdCancel_, cmdSelect_);
     BuildKeys();
     SetIcon();
+    setMinimumSize(SmallestUsableSize());
     const TwipScale scale = TwipScale::OfPrimaryScreen();
     resize(scale.PixelsX(kDesignClientWidth),
            scale.PixelsY(kDesignClientHeight) + menuBar()->sizeHint().height());
@@ -98,6 +99,13 @@ void FrmMain::SetIcon() {
         if (QFile::exists(image)) icon.addFile(image);
     }
     if (!icon.isNull()) setWindowIcon(icon);
+}
+
+// The window system's minimum for this window, as its minimum tracking size would be: the
+// whole menu bar and one row of the list, whatever size is asked for.
+QSize FrmMain::SmallestUsableSize() {
+    const QSize menu = menuBar()->sizeHint();
+    return {menu.width(), menu.height() + list_.OneRowPixels()};
 }
 
 void FrmMain::SetCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }

@@ -54,6 +54,7 @@ private:
     void BuildButtons();
     void BuildKeys();
     void SetIcon();
+    QSize SmallestUsableSize();
     void ApplyOuterSize(QSize outer);
     void AdoptReportedFrame();
     QSize ClientPixels();

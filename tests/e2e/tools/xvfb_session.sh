@@ -1,5 +1,6 @@
 # Sourced: starts a private Xvfb on a free display number (no window manager) and points
-# DISPLAY at it; XDG_CONFIG_HOME becomes a fresh folder. Needs $work (a temporary folder).
+# DISPLAY at it; XDG_CONFIG_HOME becomes a fresh folder, where Pathnab keeps $store.
+# Needs $work (a temporary folder).
 # Call stop_session when done.
 source "$(dirname "${BASH_SOURCE[0]}")/processes.sh"
 exec 3> "$work/displayfd"
@@ -12,6 +13,7 @@ export DISPLAY=":$(head -n1 "$work/displayfd")"
 export XDG_CONFIG_HOME="$work/config"
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+store=$XDG_CONFIG_HOME/pathnab/registry.db
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 stop_session() {
@@ -24,6 +26,12 @@ stop_session() {
 # The id of the visible window whose name matches the pattern, waiting up to 20 s.
 window_named() {
   timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1
+}
+
+# The stored window size as "HEIGHTxWIDTH".
+stored_size() {
+  sqlite3 "$store" "SELECT replace(CAST(data AS TEXT), char(0), '') FROM key_values
+                    WHERE name IN ('Height', 'Width') ORDER BY name" | paste -sd x
 }
 
 paste_clipboard() { xclip -o -selection clipboard; }
