@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QFile>
 #include <QLayout>
 #include <QMenuBar>
@@ -84,11 +85,10 @@ void FrmMain::BuildButtons() {
     connect(cmdCancel_, &QPushButton::clicked, this, [this] { handlers_->CancelButton(); });
 }
 
-// The list covers both buttons, so Enter and Escape reach them through window-wide keys.
+// As a window system's default and cancel buttons work: a focused button takes Enter itself
+// (see keyPressEvent for Enter elsewhere); Escape presses Cancel wherever the focus is.
 void FrmMain::BuildKeys() {
-    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, cmdSelect_, &QPushButton::click);
-    }
+    cmdCancel_->setAutoDefault(true);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdCancel_,
             &QPushButton::click);
 }
@@ -191,6 +191,15 @@ void FrmMain::showEvent(QShowEvent* event) {
 void FrmMain::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     AdoptReportedFrame();
+}
+
+// Enter that no focused control took (the list lets it pass) presses the default button.
+void FrmMain::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        cmdSelect_->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void FrmMain::resizeEvent(QResizeEvent* event) {

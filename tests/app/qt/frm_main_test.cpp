@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QMenuBar>
 #include <QPushButton>
@@ -150,23 +151,42 @@ private slots:
         QVERIFY(!fakes::StoreWritten(loaded.registry));
     }
 
-    void enterCopiesTheSelectedRow() {
-        LoadedWindow loaded;
-        loaded.ShowAndWait();
-        loaded.List().topLevelItem(1)->setSelected(true);
-        QTest::keyClick(&loaded.List(), Qt::Key_Return);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("a.txt"));
-        QVERIFY(!loaded.window.isVisible());
+    // Tab from the list moves the focus along the tab order; then the key goes to the focus,
+    // as the window system delivers it.
+    void keysWorkAsTheDefaultAndCancelButtons_data() {
+        QTest::addColumn<int>("tabs");
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("copies");
+        QTest::newRow("Return on the list copies") << 0 << "lv" << int(Qt::Key_Return) << true;
+        QTest::newRow("Enter on the list copies") << 0 << "lv" << int(Qt::Key_Enter) << true;
+        QTest::newRow("Return on Cancel cancels") << 1 << "cmdCancel" << int(Qt::Key_Return) << false;
+        QTest::newRow("Enter on Cancel cancels") << 1 << "cmdCancel" << int(Qt::Key_Enter) << false;
+        QTest::newRow("Return on Select copies") << 2 << "cmdSelect" << int(Qt::Key_Return) << true;
+        QTest::newRow("Escape on the list cancels") << 0 << "lv" << int(Qt::Key_Escape) << false;
+        QTest::newRow("Escape on Cancel cancels") << 1 << "cmdCancel" << int(Qt::Key_Escape) << false;
+        QTest::newRow("Escape on Select cancels") << 2 << "cmdSelect" << int(Qt::Key_Escape) << false;
     }
 
-    void escapeEndsAtOnceWithoutSaving() {
+    void keysWorkAsTheDefaultAndCancelButtons() {
+        QFETCH(int, tabs);
+        QFETCH(QString, focused);
+        QFETCH(int, key);
+        QFETCH(bool, copies);
         LoadedWindow loaded;
         loaded.ShowAndWait();
+        loaded.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&loaded.window));
         QSignalSpy closed(&loaded.window, &FrmMain::Closed);
-        QTest::keyClick(&loaded.List(), Qt::Key_Escape);
-        QVERIFY(loaded.window.Ended());
-        QCOMPARE(closed.count(), 0);
-        QVERIFY(!fakes::StoreWritten(loaded.registry));
+        loaded.List().topLevelItem(1)->setSelected(true);
+        loaded.List().setFocus();
+        for (int i = 0; i < tabs; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(closed.count(), copies ? 1 : 0);
+        QCOMPARE(loaded.window.Ended(), !copies);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString(copies ? "a.txt" : "before"));
+        QCOMPARE(fakes::StoreWritten(loaded.registry), copies);
     }
 
     void syntaxItemsMoveTheCheckMarkAndRebuild() {
