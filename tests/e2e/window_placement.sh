@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# The real Pathnab under Xvfb without a window manager and under openbox: the
+# The real Pathnab under Xvfb without a window manager, under openbox and under xfwm4: the
 # window opens where the placement rule puts it by its real frame, at once (the position first
 # seen is the final one), and the stored size does not drift over ten starts.
 # PLACEMENT_TABLE=FILE appends "manager pointer expected got" lines to FILE.
 set -euo pipefail
+# xfwm4 reads its settings from xfconfd, which D-Bus starts on demand: a session bus of our own.
+if [ -z "${PATHNAB_WM_BUS:-}" ]; then
+  PATHNAB_WM_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
 bin=${PATHNAB_BIN:?}/pathnab
 work=$(mktemp -d)
 source "$(dirname "$0")/tools/xvfb_session.sh"
@@ -73,6 +77,7 @@ start_manager() {
   case $1 in
     none) return ;;
     openbox) openbox --sm-disable >"$work/wm.log" 2>&1 & ;;
+    xfwm4) xfwm4 --compositor=off --sm-client-disable >"$work/wm.log" 2>&1 & ;;
   esac
   wm_pid=$!
   for _ in $(seq 100); do
@@ -99,7 +104,7 @@ menu_height=$((384 - wy))
 close_with_escape
 
 positions=("512 384" "5 5" "1018 5" "5 762" "1018 762" "1023 300")
-for manager in none openbox; do
+for manager in none openbox xfwm4; do
   start_manager "$manager"
   for at in "${positions[@]}"; do
     # shellcheck disable=SC2086
