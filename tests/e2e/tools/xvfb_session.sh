@@ -1,10 +1,11 @@
 # Sourced: starts a private Xvfb on a free display number (no window manager) and points
 # DISPLAY at it; XDG_CONFIG_HOME becomes a fresh folder, where Pathnab keeps $store.
-# Needs $work (a temporary folder).
-# Call stop_session when done.
+# Needs $work (a temporary folder); $xvfb_screen may give Xvfb other screen options than one
+# 1024x768 screen at 96 DPI. Call stop_session when done.
 source "$(dirname "${BASH_SOURCE[0]}")/processes.sh"
 exec 3> "$work/displayfd"
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+read -ra screen_options <<< "${xvfb_screen:--screen 0 1024x768x24}"
+Xvfb -displayfd 3 -noreset "${screen_options[@]}" -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 exec 3>&-
 for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.05; done
