@@ -112,10 +112,10 @@ TEST(RegValueTest, TypeNamesAreTheKindsNames) {
     EXPECT_EQ(RegValue("x").TypeName(), "String");
 }
 
-TEST(RegValueTest, ToLongGivesThePlainNumberOrZero) {
-    EXPECT_EQ(ToLong("3.5"), 4);
-    EXPECT_EQ(ToLong("letters"), 0);
-    EXPECT_EQ(ToLong(RegByteArray{{1}, 0}), 0);
+TEST(RegValueTest, SafeLongNumberGivesThePlainNumberOrZero) {
+    EXPECT_EQ(SafeLongNumber("3.5"), 4);
+    EXPECT_EQ(SafeLongNumber("letters"), 0);
+    EXPECT_EQ(SafeLongNumber(RegByteArray{{1}, 0}), 0);
 }
 
 }  // namespace
