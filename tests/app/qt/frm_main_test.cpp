@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
@@ -24,7 +25,11 @@ public:
 
 // The real window and handlers; only the settings, the rows and the screen are fakes.
 struct LoadedWindow {
-    explicit LoadedWindow(const std::string& path = "/tmp/a.txt") {
+    explicit LoadedWindow(const std::string& path = "/tmp/a.txt", const std::string& storedSize = "") {
+        if (!storedSize.empty()) {
+            fakes::StoreWindowText(registry, "Height", storedSize);
+            fakes::StoreWindowText(registry, "Width", storedSize);
+        }
         window.Attach(handlers);
         handlers.Load(path);
     }
@@ -106,6 +111,34 @@ private slots:
         loaded.ShowAndWait();
         QCOMPARE(loaded.window.OuterHeight(), 2535.0f);
         QCOMPARE(loaded.window.OuterWidth(), 7695.0f);
+    }
+
+    // Whatever is stored, the window keeps within the window system's limits: its menu bar and
+    // its first row wholly seen, and no larger than the screens hold.
+    void storedSizeIsKeptWithinTheWindowSystemsLimits_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("zero") << "0";
+        QTest::newRow("negative") << "-3000";
+        QTest::newRow("letters") << "abc";
+        QTest::newRow("largest Long") << "2147483647";
+    }
+
+    void storedSizeIsKeptWithinTheWindowSystemsLimits() {
+        QFETCH(QString, stored);
+        LoadedWindow loaded("/tmp/a.txt", stored.toStdString());
+        loaded.ShowAndWait();
+        const QSize size = loaded.window.frameGeometry().size();
+        const QSize screens = QGuiApplication::primaryScreen()->virtualSize();
+        QVERIFY2(size.width() <= screens.width() && size.height() <= screens.height(),
+                 qPrintable(QString("%1 x %2").arg(size.width()).arg(size.height())));
+        QVERIFY(loaded.window.menuBar()->width() >= loaded.window.menuBar()->sizeHint().width());
+        const QRect firstRow = loaded.List().visualItemRect(loaded.List().topLevelItem(0));
+        QVERIFY(!firstRow.isEmpty());
+        QVERIFY2(firstRow.top() >= 0 && firstRow.bottom() < loaded.List().viewport()->height(),
+                 qPrintable(QString("row %1..%2, list %3 high")
+                                .arg(firstRow.top())
+                                .arg(firstRow.bottom())
+                                .arg(loaded.List().viewport()->height())));
     }
 
     void listCoversTheClientAreaAfterAResize() {
