@@ -12,32 +12,11 @@ bin=${PATHNAB_BIN:?}/pathnab
 work=$(mktemp -d)
 source "$(dirname "$0")/tools/xvfb_session.sh"
 source "$(dirname "$0")/tools/window_geometry.sh"
-wm_pid=
+source "$(dirname "$0")/tools/window_managers.sh"
 trap '[ -z "$wm_pid" ] || kill "$wm_pid" 2>/dev/null; stop_session; rm -rf "$work"' EXIT
 screen_w=1024 screen_h=768
 file="$work/a file.txt"
 echo content > "$file"
-
-start_manager() {
-  case $1 in
-    none) return ;;
-    openbox) openbox --sm-disable >"$work/wm.log" 2>&1 & ;;
-    xfwm4) xfwm4 --compositor=off --sm-client-disable >"$work/wm.log" 2>&1 & ;;
-  esac
-  wm_pid=$!
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
-    sleep 0.1
-  done
-  fail "$1 did not start: $(cat "$work/wm.log")"
-}
-
-stop_manager() {
-  [ -n "$wm_pid" ] || return 0
-  kill "$wm_pid"; wait "$wm_pid" 2>/dev/null || true
-  wm_pid=
-  xprop -root -remove _NET_SUPPORTING_WM_CHECK
-}
 
 measure_menu_height 512 384
 

@@ -1,7 +1,9 @@
 // Sends a close request (WM_DELETE_WINDOW, what a close box sends) to the first top-level window
-// titled TITLE in the moment it is mapped, on the display in $DISPLAY.
-// Usage: close_on_map TITLE   prints "ready" once it watches; exit 0 once the request is sent,
-//                             1 after 20 s without such a window, 2 on a usage or display error
+// titled TITLE in the moment it is mapped, on the display in $DISPLAY; with --by-manager it asks
+// the window manager to close the window (_NET_CLOSE_WINDOW), as a click on its close box does.
+// Usage: close_on_map [--by-manager] TITLE
+//   prints "ready" once it watches; exit 0 once the request is sent, 1 after 20 s without such a
+//   window, 2 on a usage or display error
 #include <poll.h>
 #include <xcb/xcb.h>
 
@@ -34,19 +36,33 @@ std::string Title(xcb_connection_t* c, xcb_window_t window, xcb_atom_t utf8) {
                        static_cast<std::size_t>(xcb_get_property_value_length(reply.get())));
 }
 
-void SendDeleteWindow(xcb_connection_t* c, xcb_window_t window) {
+void SendCloseRequest(xcb_connection_t* c, xcb_window_t root, xcb_window_t window, bool byManager) {
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
     message.window = window;
-    message.type = Atom(c, "WM_PROTOCOLS");
-    message.data.data32[0] = Atom(c, "WM_DELETE_WINDOW");
-    message.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
+    if (byManager) {
+        message.type = Atom(c, "_NET_CLOSE_WINDOW");
+        message.data.data32[0] = XCB_CURRENT_TIME;
+        message.data.data32[1] = 2;  // from a pager or the like: the user's own request
+        xcb_send_event(c, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&message));
+    } else {
+        message.type = Atom(c, "WM_PROTOCOLS");
+        message.data.data32[0] = Atom(c, "WM_DELETE_WINDOW");
+        message.data.data32[1] = XCB_CURRENT_TIME;
+        xcb_send_event(c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
+    }
     // A round trip: the server has handled the request before this client goes. A client that
     // leaves at once may find its last requests dropped unread, when the server fails to write
     // it an event meanwhile and closes it first.
     std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+}
+
+bool Mapped(xcb_connection_t* c, xcb_window_t window) {
+    ReplyPtr<xcb_get_window_attributes_reply_t> reply(
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, window), nullptr), &std::free);
+    return reply && reply->map_state != XCB_MAP_STATE_UNMAPPED;
 }
 
 bool WaitForEvent(xcb_connection_t* c, std::chrono::steady_clock::time_point deadline) {
@@ -59,10 +75,12 @@ bool WaitForEvent(xcb_connection_t* c, std::chrono::steady_clock::time_point dea
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: close_on_map TITLE\n");
+    const bool byManager = argc == 3 && std::strcmp(argv[1], "--by-manager") == 0;
+    if (argc != 2 && !byManager) {
+        std::fprintf(stderr, "usage: close_on_map [--by-manager] TITLE\n");
         return 2;
     }
+    const std::string title = argv[argc - 1];
     int screenNumber = 0;
     Connection connection(xcb_connect(nullptr, &screenNumber), &xcb_disconnect);
     xcb_connection_t* c = connection.get();
@@ -82,10 +100,24 @@ int main(int argc, char** argv) {
     while (WaitForEvent(c, deadline)) {
         while (xcb_generic_event_t* event = xcb_poll_for_event(c)) {
             std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> owned(event, &std::free);
-            if ((event->response_type & 0x7f) != XCB_MAP_NOTIFY) continue;
+            const auto type = event->response_type & 0x7f;
+            if (type == XCB_REPARENT_NOTIFY) {
+                // A manager puts the window into its frame: its mapping is then told to the
+                // window's own listeners, no longer to the root's; it may be mapped already.
+                const xcb_window_t window = reinterpret_cast<xcb_reparent_notify_event_t*>(event)->window;
+                if (Title(c, window, utf8) != title) continue;
+                const uint32_t own = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+                xcb_change_window_attributes(c, window, XCB_CW_EVENT_MASK, &own);
+                if (Mapped(c, window)) {
+                    SendCloseRequest(c, screens.data->root, window, byManager);
+                    return 0;
+                }
+                continue;
+            }
+            if (type != XCB_MAP_NOTIFY) continue;
             const xcb_window_t window = reinterpret_cast<xcb_map_notify_event_t*>(event)->window;
-            if (Title(c, window, utf8) != argv[1]) continue;
-            SendDeleteWindow(c, window);
+            if (Title(c, window, utf8) != title) continue;
+            SendCloseRequest(c, screens.data->root, window, byManager);
             return 0;
         }
         if (xcb_connection_has_error(c)) return 2;
