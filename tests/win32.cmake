@@ -49,15 +49,17 @@ add_test(NAME win.e2e.forms_exe
                  ${CMAKE_SOURCE_DIR})
 set_tests_properties(win.e2e.forms_exe PROPERTIES FIXTURES_REQUIRED wine)
 
-# The installer: the probe stands in for pathnab.exe behind the Explorer verb.
+# The installer: the installed pathnab.exe behind the Explorer verb on Xvfb, then the probe in its place.
 if(TARGET installer)
   add_executable(verb_probe win32/tools/verb_probe.cpp)
   target_link_libraries(verb_probe PRIVATE pathnab_win32)
   add_test(NAME win.e2e.installer
            COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32/installer.sh ${PATHNAB_WINEPREFIX} ${CMAKE_BINARY_DIR}
                    ${CMAKE_SOURCE_DIR})
-  # It writes and removes the user's Pathnab settings in the prefix: tests that read them take the same lock.
-  set_tests_properties(win.e2e.installer PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_pathnab_settings)
+  # It writes and removes the user's Pathnab settings in the prefix: tests that read them take the same
+  # lock. Alone, as the window test: Wine's clipboard belongs to one display at a time.
+  set_tests_properties(win.e2e.installer PROPERTIES RUN_SERIAL TRUE TIMEOUT 300 FIXTURES_REQUIRED wine
+                       RESOURCE_LOCK wine_pathnab_settings)
 endif()
 
 # The real pathnab.exe under Wine on Xvfb, with a small companion program of the test's own.

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # The installer under Wine: a silent install puts the programs, the Explorer verb for files and
 # folders and the uninstall entry in place; the verb's command, run by the shell as Explorer runs
-# it, hands the program awkward paths as its whole argument string, exactly; a silent uninstall
-# takes everything of ours away but the user's settings.
+# it, hands the program awkward paths as its whole argument string, exactly; the installed
+# pathnab.exe, started by the verb on such a path, opens its window on Xvfb and a click on Full
+# Path leaves exactly that path on the clipboard; a silent uninstall takes everything of ours
+# away but the user's settings.
 #   installer.sh PREFIX BUILD_DIR SOURCE_DIR
 set -euo pipefail
 prefix=$1 build=$2 source=$3
-wine_run() { bash "$source/tests/win32/wine.sh" "$prefix" "$@"; }
-export WINEPREFIX=$prefix
+bin=$build/bin
 
 setups=("$build"/pathnab-setup-*.exe)
 [ -f "${setups[0]}" ] || { echo "no installer in $build"; exit 1; }
@@ -30,13 +31,16 @@ has_line() { grep -qxF -- "$2" <<<"$1" || failed "$3: no line $2 in: $1"; }
 reg_text() { sed -e 's/\\/\\\\/g' -e 's/"/\\"/g' <<<"$1"; }
 
 cleanup() {
+  stop_wine_session
   for key in "$classes\\*\\shell\\Pathnab" "$classes\\Directory\\shell\\Pathnab" "$uninstall_key" "$settings_key"; do
     wine_run reg delete "$key" /f >/dev/null 2>&1 || true
   done
   rm -rf "$work" "${install_dir:-/nonexistent}"
 }
-trap cleanup EXIT
 rm -rf "$work" && mkdir -p "$work"
+source "$source/tests/win32/wine_session.sh"
+trap cleanup EXIT
+start_wine_session
 wine_run reg add "$settings_key" /v Height /d 3000 /f >/dev/null
 
 status=0
@@ -60,6 +64,19 @@ done
 entry=$(exported "$uninstall_key")
 has_line "$entry" '"DisplayName"="Pathnab"' "uninstall entry"
 has_line "$entry" "\"UninstallString\"=\"$(reg_text "\"$install_win\\uninstall.exe\"")\"" "uninstall entry"
+
+# Explorer's chain with the installed program: the verb's command on the path, the window at the
+# pointer, a click on Full Path; a companion keeps Wine's clipboard alive for xclip.
+chosen="$work_win\\Données & co 日本.txt"
+: >"$work/${chosen##*\\}"
+launch "$bin/wine_companion.exe" --hold
+xdotool mousemove 300 300
+launch "$bin/verb_probe.exe" --run '*' "$chosen"
+main_window
+click_full_path
+ended
+expect_clipboard_text "$chosen"
+pass "the installed pathnab.exe, started by the verb, copies the clicked Full Path exactly"
 
 # The verb's command runs on each path as Explorer expands it; a probe standing in for pathnab.exe
 # writes down the argument string it received.

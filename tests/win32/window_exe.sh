@@ -21,9 +21,6 @@ start_wine_session
 quiet wine_run reg delete "$sysinfo_key" /v PATH /f || true
 cp "$bin/wine_companion.exe" "$folder_unix/sysinfo.exe"
 
-# "left top width height clientLeft clientTop clientWidth clientHeight", from Windows itself.
-rects() { output_of wine_run "$bin/wine_companion.exe" --rects "Tallwick - Pathnab"; }
-
 near() { local d=$(($1 - $2)); [ "${d#-}" -le 1 ]; }
 
 check_placement() {
@@ -45,31 +42,12 @@ check_placement() {
   pass "pointer $x $y: outer corner at $want"
 }
 
-# Clicks row 1 (Full Path): the window's X client is the menu bar and the client area.
-click_full_path() {
-  local client_top window_top
-  client_top=$(rects | cut -d' ' -f6)
-  window_top=$(xwininfo -id "$win" | awk '/Absolute upper-left Y/ {print $NF}')
-  xdotool mousemove --window "$win" 40 $((client_top - window_top + 8)) click 1
-}
-
-ended() {
-  wait_for_return "$pid"
-  [ "$status" -eq 0 ] || fail "exit status $status"
-}
-
 # The stored values as the registry file shows them (UTF-16 there).
 stored_settings() {
   local file="$work/settings.reg"
   rm -f "$file"
   quiet wine_run reg export "$settings" "Z:${file//\//\\}" /y || return 0
   iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' | grep '^"'
-}
-
-expect_clipboard_text() {
-  local got
-  got=$(xclip -o -selection clipboard 2>/dev/null) || true
-  [ "$got" = "$1" ] || fail "clipboard holds '$got', expected '$1'"
 }
 
 launch "$bin/pathnab.exe"

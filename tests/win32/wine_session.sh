@@ -1,7 +1,8 @@
 # Sourced: Xvfb with openbox and the build's Wine prefix, set up for Pathnab's windows.
 # Needs $prefix, $bin, $source and $work; defines $folder/$folder_unix (a folder on C: that is
 # removed at the end) and $path (a file in it named with blanks and non-ASCII/CJK characters).
-# Call start_wine_session, and stop_wine_session when done.
+# Call start_wine_session, and stop_wine_session when done; rects, click_full_path, ended and
+# expect_clipboard_text work on the main window $win and the program $pid.
 source "$source/tests/e2e/tools/xvfb_session.sh"
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 folder_unix="$prefix/drive_c/pathnab window"
@@ -75,6 +76,28 @@ open_window() {
   read -r -a words <<<"$path"
   launch "$bin/pathnab.exe" "${words[@]}"
   main_window
+}
+
+# "left top width height clientLeft clientTop clientWidth clientHeight", from Windows itself.
+rects() { output_of wine_run "$bin/wine_companion.exe" --rects "Tallwick - Pathnab"; }
+
+# Clicks row 1 (Full Path): the window's X client is the menu bar and the client area.
+click_full_path() {
+  local client_top window_top
+  client_top=$(rects | cut -d' ' -f6)
+  window_top=$(xwininfo -id "$win" | awk '/Absolute upper-left Y/ {print $NF}')
+  xdotool mousemove --window "$win" 40 $((client_top - window_top + 8)) click 1
+}
+
+ended() {
+  wait_for_return "$pid"
+  [ "$status" -eq 0 ] || fail "exit status $status"
+}
+
+expect_clipboard_text() {
+  local got
+  got=$(xclip -o -selection clipboard 2>/dev/null) || true
+  [ "$got" = "$1" ] || fail "clipboard holds '$got', expected '$1'"
 }
 
 stop_wine_session() {
