@@ -9,10 +9,7 @@ source "$(dirname "$0")/tools/file_manager_session.sh"
 unset GIO_USE_VFS GIO_USE_VOLUME_MONITOR
 
 open_context_menu() {
-  start_program nautilus "$1" 2>>"$work/nautilus.log"
-  file_manager_pid=$pid
-  win=$(timeout 20 xdotool search --sync --onlyvisible --class nautilus | head -n1) || fail "no Nautilus window"
-  xdotool windowactivate --sync "$win"
+  start_file_manager nautilus nautilus "$1"
   sleep 3
   # A click on the view's empty part gives it the keyboard focus.
   xdotool mousemove --sync --window "$win" 600 400 click 1
@@ -24,10 +21,5 @@ open_context_menu() {
 # The extensions' items come just above "Properties", the menu's last item; the first key
 # after End is taken up by the popover itself.
 choose_pathnab() { keys End Up Up Return; }
-
-close_file_manager() {
-  kill "$file_manager_pid"
-  wait "$file_manager_pid" 2>/dev/null || true
-}
 
 for item in "${awkward_items[@]}"; do expect_pathnab_from_menu "$item"; done

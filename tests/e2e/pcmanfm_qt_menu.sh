@@ -6,21 +6,12 @@ command -v pcmanfm-qt >/dev/null || { echo "pcmanfm-qt is not installed"; exit 7
 source "$(dirname "$0")/tools/file_manager_session.sh"
 
 open_context_menu() {
-  start_program pcmanfm-qt "$1" 2>>"$work/pcmanfm-qt.log"
-  file_manager_pid=$pid
-  win=$(timeout 20 xdotool search --sync --onlyvisible --class pcmanfm-qt | head -n1) ||
-    fail "no PCManFM-Qt window"
-  xdotool windowactivate --sync "$win"
+  start_file_manager pcmanfm-qt pcmanfm-qt "$1"
   sleep 1
   keys ctrl+a Menu
 }
 
 # The actions come above "Compress" and "Properties", the menu's last two items.
 choose_pathnab() { keys Up Up Up Return; }
-
-close_file_manager() {
-  kill "$file_manager_pid"
-  wait "$file_manager_pid" 2>/dev/null || true
-}
 
 for item in "${awkward_items[@]}"; do expect_pathnab_from_menu "$item"; done

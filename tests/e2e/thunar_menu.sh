@@ -7,20 +7,12 @@ source "$(dirname "$0")/tools/file_manager_session.sh"
 pathnab-thunar-action add
 
 open_context_menu() {
-  start_program thunar "$1" 2>>"$work/thunar.log"
-  thunar_pid=$pid
-  win=$(timeout 20 xdotool search --sync --onlyvisible --class Thunar | head -n1) || fail "no Thunar window"
-  xdotool windowactivate --sync "$win"
+  start_file_manager thunar Thunar "$1"
   sleep 1
   keys ctrl+a Menu
 }
 
 # "Pathnab" is the custom actions' place, just above "Properties...".
 choose_pathnab() { keys Up Up Return; }
-
-close_file_manager() {
-  kill "$thunar_pid"
-  wait "$thunar_pid" 2>/dev/null || true
-}
 
 for item in "${awkward_items[@]}"; do expect_pathnab_from_menu "$item"; done

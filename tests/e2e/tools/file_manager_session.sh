@@ -1,8 +1,8 @@
 # Sourced by the file-manager scripts: the installed package, a private Xvfb with openbox and a
 # session bus, and items with awkward names. The script defines open_context_menu FOLDER (start
-# the file manager there, select the folder's one item, open its context menu from the keyboard)
-# and choose_pathnab (the keys that pick "Pathnab" in that menu), then calls
-# expect_pathnab_from_menu for each of $awkward_items.
+# the file manager there with start_file_manager, select the folder's one item, open its context
+# menu from the keyboard) and choose_pathnab ITEM (the keys that pick "Pathnab" in that menu), then
+# calls expect_pathnab_from_menu for each of $awkward_items.
 work=$(mktemp -d)
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb_session.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/package_install.sh"
@@ -51,6 +51,20 @@ keys() {
   for key in "$@"; do xdotool key "$key"; sleep 0.3; done
 }
 
+# Starts the file manager (its command and window class) on the folder and focuses its window,
+# which goes to $win.
+start_file_manager() {
+  start_program "$1" "$3" 2>>"$work/$1.log"
+  file_manager_pid=$pid
+  win=$(timeout 20 xdotool search --sync --onlyvisible --class "$2" | head -n1) || fail "no $1 window"
+  xdotool windowactivate --sync "$win"
+}
+
+close_file_manager() {
+  kill "$file_manager_pid"
+  wait "$file_manager_pid" 2>/dev/null || true
+}
+
 # Pathnab copies a name that is no UTF-8 text as its own Full Path form shows it.
 expected_full_path() {
   if iconv -f UTF-8 -t UTF-8 <<<"$1" >/dev/null 2>&1; then
@@ -65,7 +79,7 @@ expected_full_path() {
 expect_pathnab_from_menu() {
   local item=$1 win pathnab_pid
   open_context_menu "$(dirname "$item")"
-  choose_pathnab
+  choose_pathnab "$item"
   win=$(window_named '^Tallwick - Pathnab$') || fail "no Pathnab window for '$item'"
   pathnab_pid=$(xdotool getwindowpid "$win")
   printf '%s\0' "$item" > "$work/expected_arguments"
