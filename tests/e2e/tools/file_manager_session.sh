@@ -60,9 +60,12 @@ start_file_manager() {
   xdotool windowactivate --sync "$win"
 }
 
+# A single-instance file manager started while the bus still holds the ended one's name would
+# hand its folder to that one and quit, hence the pause.
 close_file_manager() {
   kill "$file_manager_pid"
   wait "$file_manager_pid" 2>/dev/null || true
+  sleep 1
 }
 
 # Pathnab copies a name that is no UTF-8 text as its own Full Path form shows it.
