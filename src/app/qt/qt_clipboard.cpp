@@ -10,6 +10,20 @@ namespace {
 
 QClipboard& Desktop() { return *QGuiApplication::clipboard(); }
 
+bool IsUtf8(const QByteArray& bytes) { return QString::fromUtf8(bytes).toUtf8() == bytes; }
+
+// The text's bytes as they are, for the targets that carry bytes: on X11 Qt serves "text/plain"
+// as text/plain and UTF8_STRING unchanged (a Linux name need not be UTF-8), and as STRING and
+// TEXT in Latin-1. The UTF-8 target is offered only for text that is UTF-8, so that it never
+// carries what its name denies.
+QMimeData* PlainText(const std::string& text) {
+    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
+    auto* data = new QMimeData;
+    data->setData(QStringLiteral("text/plain"), bytes);
+    if (IsUtf8(bytes)) data->setData(QStringLiteral("text/plain;charset=utf-8"), bytes);
+    return data;
+}
+
 }  // namespace
 
 // Emptied by owning it with nothing on it, not by giving it up: an earlier Pathnab still serving
@@ -18,7 +32,7 @@ QClipboard& Desktop() { return *QGuiApplication::clipboard(); }
 void QtClipboard::Clear() { Desktop().setMimeData(new QMimeData, QClipboard::Clipboard); }
 
 void QtClipboard::SetText(const std::string& text) {
-    Desktop().setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QClipboard::Clipboard);
+    Desktop().setMimeData(PlainText(text), QClipboard::Clipboard);
     copied_ = true;
 }
 

@@ -3,7 +3,7 @@
 
 namespace pathnab {
 
-// The desktop clipboard. Text goes there as UTF-8 plain text; once put there, this program
+// The desktop clipboard. Text goes there as plain text, byte for byte; once put there, this program
 // can keep serving it after its window is gone, until another program takes the clipboard.
 class QtClipboard final : public Clipboard {
 public:
