@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QTimer>
 
 namespace pathnab {
 namespace {
@@ -34,15 +35,39 @@ void QtClipboard::Clear() { Desktop().setMimeData(new QMimeData, QClipboard::Cli
 void QtClipboard::SetText(const std::string& text) {
     Desktop().setMimeData(PlainText(text), QClipboard::Clipboard);
     copied_ = true;
+    text_ = text;
 }
 
 bool QtClipboard::HoldsCopiedText() const { return copied_ && Desktop().ownsClipboard(); }
 
-void QtClipboard::ServeUntilTaken() const {
+// Some managers save the text when the clipboard changes owner and take it over only once its owner
+// has gone, instead of answering the request to save it; some lose the text on the way. Only
+// another owner that offers the same bytes counts as a handover.
+bool QtClipboard::HandOver(std::chrono::milliseconds patience) {
+    if (!HoldsCopiedText()) return true;
+    const QByteArray copied(text_.data(), static_cast<qsizetype>(text_.size()));
+    const auto takenOver = [&copied] {
+        const QMimeData* offered = Desktop().ownsClipboard() ? nullptr : Desktop().mimeData(QClipboard::Clipboard);
+        return offered && offered->data(QStringLiteral("text/plain")) == copied;
+    };
+    QEventLoop waiting;
+    QObject::connect(&Desktop(), &QClipboard::changed, &waiting, [&](QClipboard::Mode mode) {
+        if (mode == QClipboard::Clipboard && takenOver()) waiting.quit();
+    });
+    QTimer::singleShot(patience, &waiting, &QEventLoop::quit);
+    Desktop().clear(QClipboard::Clipboard);
+    waiting.exec();
+    if (takenOver()) return true;
+    SetText(text_);
+    return false;
+}
+
+void QtClipboard::ServeUntilTaken(std::optional<std::chrono::milliseconds> atMost) const {
     QEventLoop serving;
     QObject::connect(&Desktop(), &QClipboard::changed, &serving, [&serving](QClipboard::Mode mode) {
         if (mode == QClipboard::Clipboard && !Desktop().ownsClipboard()) serving.quit();
     });
+    if (atMost) QTimer::singleShot(*atMost, &serving, &QEventLoop::quit);
     if (HoldsCopiedText()) serving.exec();
 }
 
