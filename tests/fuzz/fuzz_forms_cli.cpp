@@ -14,15 +14,14 @@
 
 #include "app/cli/forms_arguments.h"
 #include "app/cli/forms_output.h"
+#include "fuzz_support.h"
 
 namespace {
 
 using pathnab::FormsRequest;
 using pathnab::PathForm;
 
-void Require(bool holds) {
-    if (!holds) std::abort();
-}
+using pathnab::fuzz::Require;
 
 std::vector<std::string> SplitAtNul(const std::uint8_t* data, std::size_t size) {
     std::vector<std::string> arguments(1);

@@ -1,8 +1,6 @@
 // The mount table through libmount: the input's first line is the path asked about, the rest a
 // mountinfo file. The answer is one of the query's codes; the size asked for after kMoreData is
 // exactly what the name then takes; a name is \\SERVER[\rest], with a server and no slash.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -12,31 +10,23 @@
 
 #include "pathforms/network_connections.h"
 #include "pathforms/posix/mount_table_network.h"
+#include "fuzz_support.h"
 
 namespace {
 
-void Require(bool holds) {
-    if (!holds) std::abort();
-}
+using pathnab::fuzz::Require;
 
-// A mountinfo file of the fuzzer's own, in memory where the system has it, removed at the end.
+// A mountinfo file of the fuzzer's own.
 class TableFile {
 public:
-    TableFile() {
-        const std::filesystem::path base = std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
-        std::string pattern = (base / "pathnab-fuzz-XXXXXX").string();
-        Require(mkdtemp(pattern.data()) != nullptr);
-        folder_ = pattern;
-    }
-    ~TableFile() { std::filesystem::remove_all(folder_); }
     std::string Holding(const std::string& table) const {
-        const std::string path = folder_ + "/mountinfo";
+        const std::string path = folder_.Path() + "/mountinfo";
         std::ofstream(path, std::ios::binary | std::ios::trunc) << table;
         return path;
     }
 
 private:
-    std::string folder_;
+    pathnab::fuzz::TempFolder folder_;
 };
 
 void CheckName(const std::string& name) {

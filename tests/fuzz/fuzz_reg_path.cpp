@@ -7,12 +7,11 @@
 #include <string>
 
 #include "settings/reg_access.h"
+#include "fuzz_support.h"
 
 namespace {
 
-void Require(bool holds) {
-    if (!holds) std::abort();
-}
+using pathnab::fuzz::Require;
 
 std::string WithRootCaseSwapped(std::string path, std::size_t rootLength) {
     for (std::size_t i = 0; i < rootLength; ++i) {

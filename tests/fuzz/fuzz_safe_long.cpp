@@ -10,14 +10,13 @@
 #include <string_view>
 
 #include "settings/reg_value.h"
+#include "fuzz_support.h"
 
 namespace {
 
 using pathnab::RegValue;
 
-void Require(bool holds) {
-    if (!holds) std::abort();
-}
+using pathnab::fuzz::Require;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 

@@ -12,12 +12,11 @@
 
 #include "pathforms/share_listing.h"
 #include "pathforms/unc_path.h"
+#include "fuzz_support.h"
 
 namespace {
 
-void Require(bool holds) {
-    if (!holds) std::abort();
-}
+using pathnab::fuzz::Require;
 
 // Texts that name the address they were read at.
 class AddressTexts final : public pathnab::ShareListing9x {

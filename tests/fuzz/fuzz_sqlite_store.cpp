@@ -2,8 +2,6 @@
 // Null; a write either stores the value, which then reads back as written, or fails; a file that
 // is not the store's own is then byte for byte as it was. (In a damaged file of our own the
 // key may have been created before the value failed, as two registry calls would leave it.)
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -16,26 +14,20 @@
 
 #include "settings/reg_access.h"
 #include "settings/sqlite/sqlite_registry.h"
+#include "fuzz_support.h"
 
 namespace {
 
-void Require(bool holds) {
-    if (!holds) std::abort();
-}
+using pathnab::fuzz::Require;
 
-// A private folder for the stores, in memory where the system has it, removed at the end.
+// The user and machine stores in a private folder.
 class StoreFolder {
 public:
     StoreFolder() {
-        const std::filesystem::path base = std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
-        std::string pattern = (base / "pathnab-fuzz-XXXXXX").string();
-        Require(mkdtemp(pattern.data()) != nullptr);
-        root_ = pattern;
-        paths_.userStore = root_ + "/config/pathnab/registry.db";
-        paths_.machineStore = root_ + "/xdg/pathnab/registry.db";
-        std::filesystem::create_directories(root_ + "/config/pathnab");
+        paths_.userStore = folder_.Path() + "/config/pathnab/registry.db";
+        paths_.machineStore = folder_.Path() + "/xdg/pathnab/registry.db";
+        std::filesystem::create_directories(folder_.Path() + "/config/pathnab");
     }
-    ~StoreFolder() { std::filesystem::remove_all(root_); }
     const pathnab::SqliteStorePaths& Paths() const { return paths_; }
     // Leaves only the user store, holding exactly these bytes.
     void Reset(const std::uint8_t* data, std::size_t size) const {
@@ -49,7 +41,7 @@ public:
     }
 
 private:
-    std::string root_;
+    pathnab::fuzz::TempFolder folder_;
     pathnab::SqliteStorePaths paths_;
 };
 
