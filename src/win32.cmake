@@ -14,7 +14,8 @@ endforeach()
 add_library(pathnab_win32 STATIC ${win32_sources})
 target_include_directories(pathnab_win32 PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_definitions(pathnab_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
-target_link_libraries(pathnab_win32 PUBLIC pathnab_core mpr netapi32 version shell32 advapi32)
+target_link_libraries(pathnab_win32 PUBLIC pathnab_core mpr netapi32 version shell32 advapi32 comctl32 user32
+                      gdi32)
 
 # nlohmann/json is header-only: its one folder is taken from the build machine, nothing else.
 set(host_headers ${CMAKE_CURRENT_BINARY_DIR}/host-headers)
@@ -25,3 +26,25 @@ file(GLOB cli_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/app/cli/*.cp
 add_executable(pathnab-forms app/programs/pathnab_forms.cpp ${cli_sources} ${PATHNAB_VERSION_RC})
 target_include_directories(pathnab-forms SYSTEM PRIVATE ${host_headers})
 target_link_libraries(pathnab-forms PRIVATE pathnab_win32)
+
+# pathnab.exe: the window. Its icon and picture are made from the About box's own images.
+find_program(PATHNAB_CONVERT convert REQUIRED)
+set(images ${CMAKE_CURRENT_SOURCE_DIR}/about/qt/images)
+set(PATHNAB_ICO ${CMAKE_CURRENT_BINARY_DIR}/generated/pathnab.ico)
+set(PATHNAB_BMP ${CMAKE_CURRENT_BINARY_DIR}/generated/picture.bmp)
+set(PATHNAB_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/generated/pathnab.exe.manifest)
+add_custom_command(OUTPUT ${PATHNAB_ICO}
+                   COMMAND ${PATHNAB_CONVERT} ${images}/icon-16.png ${images}/icon-32.png ${PATHNAB_ICO}
+                   DEPENDS ${images}/icon-16.png ${images}/icon-32.png)
+add_custom_command(OUTPUT ${PATHNAB_BMP}
+                   COMMAND ${PATHNAB_CONVERT} ${images}/picture.png -type TrueColor BMP3:${PATHNAB_BMP}
+                   DEPENDS ${images}/picture.png)
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/app/win32/pathnab.exe.manifest.in ${PATHNAB_MANIFEST} @ONLY)
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/app/win32/pathnab.rc.in
+               ${CMAKE_CURRENT_BINARY_DIR}/generated/pathnab.rc @ONLY)
+set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/generated/pathnab.rc PROPERTIES
+                            OBJECT_DEPENDS "${PATHNAB_ICO};${PATHNAB_BMP};${PATHNAB_MANIFEST}")
+add_executable(pathnab WIN32 app/programs/pathnab_win32.cpp ${CMAKE_CURRENT_BINARY_DIR}/generated/pathnab.rc
+               ${PATHNAB_VERSION_RC})
+target_include_directories(pathnab PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(pathnab PRIVATE pathnab_win32 comctl32 user32 gdi32)

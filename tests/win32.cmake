@@ -8,6 +8,9 @@ include(GoogleTest)
 
 set(PATHNAB_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "The Wine prefix the tests run in")
 set(wine_emulator bash ${CMAKE_CURRENT_SOURCE_DIR}/win32/wine.sh ${PATHNAB_WINEPREFIX})
+# The first Wine program of a run starts the prefix's one wineserver; this ends it after the last.
+add_test(NAME win.wineserver_stop COMMAND ${wine_emulator} --stop)
+set_tests_properties(win.wineserver_stop PROPERTIES FIXTURES_CLEANUP wine)
 
 set(subsystems app pathforms settings about)
 set(core_tests)
@@ -22,7 +25,8 @@ endforeach()
 function(pathnab_wine_tests target)
   target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR "${wine_emulator}")
-  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 TEST_PREFIX "win.")
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 TEST_PREFIX "win." NO_PRETTY_VALUES
+                       PROPERTIES FIXTURES_REQUIRED wine)
 endfunction()
 
 add_executable(core_tests ${core_tests})
@@ -43,3 +47,15 @@ target_compile_definitions(win32_backend_tests PRIVATE
 add_test(NAME win.e2e.forms_exe
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32/forms_exe.sh ${PATHNAB_WINEPREFIX} ${CMAKE_BINARY_DIR}/bin
                  ${CMAKE_SOURCE_DIR})
+set_tests_properties(win.e2e.forms_exe PROPERTIES FIXTURES_REQUIRED wine)
+
+# The installer: the probe stands in for pathnab.exe behind the Explorer verb.
+if(TARGET installer)
+  add_executable(verb_probe win32/tools/verb_probe.cpp)
+  target_link_libraries(verb_probe PRIVATE pathnab_win32)
+  add_test(NAME win.e2e.installer
+           COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32/installer.sh ${PATHNAB_WINEPREFIX} ${CMAKE_BINARY_DIR}
+                   ${CMAKE_SOURCE_DIR})
+  # It writes and removes the user's Pathnab settings in the prefix: tests that read them take the same lock.
+  set_tests_properties(win.e2e.installer PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_pathnab_settings)
+endif()

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "about/about_services.h"
+#include "pathforms/path_conventions.h"
 #include "settings/registry.h"
 #include "settings/version_info.h"
 
@@ -19,14 +20,6 @@ inline constexpr const char* kSysInfoProgramValue = "PATH";
 inline constexpr const char* kSysInfoFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 inline constexpr const char* kSysInfoFolderValue = "MSINFO";
 inline constexpr const char* kSysInfoProgramFile = "MSINFO32.EXE";
-
-// The separator that joins the registered folder and kSysInfoProgramFile: the host's own, since
-// a "\" would name a file that can never exist in a Linux folder.
-#ifdef _WIN32
-inline constexpr char kHostFolderSeparator = '\\';
-#else
-inline constexpr char kHostFolderSeparator = '/';
-#endif
 
 // The texts the About box's load step fills in.
 struct AboutTexts {
@@ -47,7 +40,8 @@ bool GetKeyValue(Registry& registry, RegKey keyRoot, const std::string& keyName,
 std::string SysInfoProgramInFolder(const std::string& folder, char separator);
 
 // Finds and starts the System Information program, or reports in a message box that it is
-// unavailable. Never throws.
-void StartSysInfo(const AboutServices& services, char folderSeparator = kHostFolderSeparator);
+// unavailable. Never throws. The registered folder is joined with the host's own separator,
+// since a "\" would name a file that can never exist in a Linux folder.
+void StartSysInfo(const AboutServices& services, char folderSeparator = HostPathConventions().separator);
 
 }  // namespace pathnab

@@ -108,8 +108,10 @@ void MainWindowHandlers::SelectPath() {
     const std::optional<ListView::Row> row = list.SelectedRow();
     if (!row) return;
     const std::string text = list.RowText(*row);
-    ports_.clipboard.Clear();
-    ports_.clipboard.SetText(text);
+    if (!ports_.clipboard.Clear() || !ports_.clipboard.SetText(text)) {
+        ports_.messages.Show(kClipboardUnavailable, product_);
+        return;
+    }
     ports_.view.Close();
 }
 

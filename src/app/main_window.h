@@ -3,6 +3,7 @@
 
 #include "app/main_window_ports.h"
 #include "app/path_list.h"
+#include "pathforms/platform_info.h"
 #include "settings/registry.h"
 #include "settings/version_info.h"
 
@@ -12,6 +13,8 @@ inline constexpr const char* kHeightSetting = "Height";
 inline constexpr const char* kWidthSetting = "Width";
 inline constexpr std::int16_t kDefaultHeight = 2535;
 inline constexpr std::int16_t kDefaultWidth = 7695;
+inline constexpr const char* kClipboardUnavailable =
+    "The path could not be copied: another program is using the clipboard. Please try again.";
 
 struct MainWindowPorts {
     MainWindowView& view;
@@ -20,6 +23,7 @@ struct MainWindowPorts {
     VersionSource& version;
     Registry& registry;
     PathFormsSource& forms;
+    MessageBox& messages;
 };
 
 // The main window's handlers; the view calls one of them for each event and user action.
@@ -41,6 +45,7 @@ public:
 
     void Populate(const SyntaxMode& syntax);
     // The selected row's text to the clipboard, then the ordinary close; nothing without a row.
+    // When the clipboard cannot be reached the user is told and the window stays open.
     void SelectPath();
 
     void ListClick() { SelectPath(); }

@@ -58,12 +58,13 @@ public:
     virtual void ShowAboutBox() = 0;
 };
 
+// Each operation is false when the clipboard could not be reached (another program may hold it).
 class Clipboard {
 public:
     virtual ~Clipboard() = default;
-    virtual void Clear() = 0;
+    virtual bool Clear() = 0;
     // Puts text on the clipboard as plain text.
-    virtual void SetText(const std::string& text) = 0;
+    virtual bool SetText(const std::string& text) = 0;
 };
 
 struct CursorPosition {

@@ -10,6 +10,8 @@ inline constexpr std::uint32_t kSuccess = 0;
 inline constexpr std::uint32_t kAccessDenied = 5;
 inline constexpr std::uint32_t kMoreData = 234;
 inline constexpr std::uint32_t kNotConnected = 2250;
+inline constexpr std::uint32_t kNoNetwork = 1222;
+inline constexpr std::uint32_t kUnexpectedNetworkError = 59;
 }  // namespace netcode
 
 // The network's connections (WNetGetUniversalName / WNetGetConnection). A backend only

@@ -19,6 +19,13 @@ bool BeginsWithTwoBackslashes(const std::string& path) {
     return path.starts_with("\\\\");
 }
 
+// With no network running (no provider started, as under Wine) no drive can be a network
+// connection: the drive is local, and a file on it is looked up in the local shares like on
+// any other local drive instead of being reported as a network error on every fill.
+bool DriveIsLocal(std::uint32_t code) {
+    return code == netcode::kNotConnected || code == netcode::kNoNetwork;
+}
+
 }  // namespace
 
 ModUncPath::ModUncPath(UncPorts ports, const PathConventions& conventions)
@@ -66,7 +73,7 @@ std::string ModUncPath::ResolveThroughDriveConnection(const std::string& path) {
 }
 
 std::string ModUncPath::ResolveByCode(const std::string& path, std::uint32_t code) {
-    if (code == netcode::kNotConnected) return UncFromLocalShare(path);
+    if (DriveIsLocal(code)) return UncFromLocalShare(path);
     return ReportNetworkError(code);
 }
 

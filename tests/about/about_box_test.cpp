@@ -209,13 +209,6 @@ TEST_F(AboutStartSysInfo, FolderIsJoinedWithTheGivenSeparator) {
     EXPECT_EQ(starter.started, std::vector<std::string>{"/opt/sysinfo/MSINFO32.EXE"});
 }
 
-TEST_F(AboutStartSysInfo, HostSeparatorJoinsLinuxFolders) {
-#ifndef _WIN32
-    EXPECT_EQ(SysInfoProgramInFolder("/opt/sysinfo", kHostFolderSeparator),
-              "/opt/sysinfo/MSINFO32.EXE");
-#endif
-}
-
 TEST_F(AboutStartSysInfo, FolderWithoutTheProgramShowsTheMessage) {
     RegisterFolder("C:\\Tools");
     Start();

@@ -4,6 +4,7 @@
 
 #include "app/fakes/fake_main_window.h"
 #include "app/fakes/window_settings.h"
+#include "pathforms/fakes/path_forms_fakes.h"
 
 namespace pathnab {
 namespace {
@@ -27,7 +28,8 @@ protected:
     FixedVersion version;
     FakeRegistry registry;
     fakes::FakePathForms forms;
-    MainWindowHandlers handlers{{window, clipboard, screen, version, registry, forms}};
+    fakes::FakeMessageBox messages;
+    MainWindowHandlers handlers{{window, clipboard, screen, version, registry, forms, messages}};
 };
 
 TEST_F(MainWindowTest, CaptionIsCompanyThenProduct) {
@@ -187,6 +189,18 @@ TEST_F(MainWindowTest, SelectPathCopiesTheRowTextThenClosesAndSaves) {
     EXPECT_EQ(window.closes, 1);
     EXPECT_EQ(fakes::StoredWindowText(registry, "Height"), "2535");
     EXPECT_EQ(fakes::StoredWindowText(registry, "Width"), "7695");
+}
+
+TEST_F(MainWindowTest, UnreachableClipboardIsReportedAndTheWindowStaysOpen) {
+    handlers.Load("/tmp/a.txt");
+    window.list.selected = 2;
+    clipboard.reachable = false;
+    handlers.SelectButton();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].first, kClipboardUnavailable);
+    EXPECT_EQ(messages.shown[0].second, "Pathnab");
+    EXPECT_EQ(window.closes, 0);
+    EXPECT_FALSE(fakes::StoreWritten(registry));
 }
 
 TEST_F(MainWindowTest, SelectPathPutsEmptyTextToo) {

@@ -102,7 +102,7 @@ TEST_F(PathListTest, EmptyPathGivesTheSameRowsAsAMissingFile) {
 
 TEST_F(PathListTest, NetworkErrorShowsOneMessagePerFillAndLeavesTheUncRowEmpty) {
     files.Add("C:\\dir\\a.txt", "C:\\dir\\a.txt", "C:\\dir\\a.txt");
-    world.network.universalAnswers = {NetAnswer::Code(1222), NetAnswer::Code(1222)};
+    world.network.universalAnswers = {NetAnswer::Code(53), NetAnswer::Code(53)};
     for (int fill = 1; fill <= 2; ++fill) {
         const auto rows = Build("C:\\dir\\a.txt");
         ASSERT_EQ(rows.size(), 7u);

@@ -233,7 +233,7 @@ if unshare -m true 2>/dev/null; then
         >"$work/out" 2>"$work/err"
     echo $? >"$work/status"
     expect_status 0 "network error"
-    [ "$(cat "$work/err")" = $'pathnab-forms: Bad network. Error code 1222\npathnab-forms: Bad network. Error code 1222' ] ||
+    [ "$(cat "$work/err")" = $'pathnab-forms: Bad network. Error code 59\npathnab-forms: Bad network. Error code 59' ] ||
         fail "network error on stderr: $(cat "$work/err")"
     { rows_of_existing "$file"; echo; rows_of_existing "$file"; } |
         sed -e $'s/^UNC\t.*/UNC\t/' -e $'s/^UNC URL\t.*/UNC URL\tfile:\/\//' >"$work/expected"

@@ -16,8 +16,6 @@ using fakes::UncWorld;
 using testing::ElementsAre;
 using testing::Pair;
 
-constexpr std::uint32_t kNoNetwork = 1222;
-
 class GetUncPathTest : public testing::Test {
 protected:
     void LocalShares(std::vector<ShareEntry> shares) {
@@ -70,7 +68,7 @@ TEST_F(GetUncPathTest, UniversalNameGivenAtOnceIsTaken) {
 }
 
 TEST_F(GetUncPathTest, FailedSecondUniversalNameQueryGivesEmptyTextSilently) {
-    world.network.universalAnswers = {NetAnswer::MoreData(300), NetAnswer::Code(kNoNetwork)};
+    world.network.universalAnswers = {NetAnswer::MoreData(300), NetAnswer::Code(netcode::kNoNetwork)};
     EXPECT_EQ(world.unc.GetUncPath("Z:\\a.txt"), "");
     EXPECT_TRUE(world.messages.shown.empty());
 }
@@ -84,7 +82,19 @@ TEST_P(NetworkErrorTest, ShowsTheCodeOnceAndGivesEmptyText) {
     EXPECT_TRUE(world.shares.levelsAsked.empty());
 }
 INSTANTIATE_TEST_SUITE_P(Codes, NetworkErrorTest,
-                         testing::Values(kNoNetwork, 5u, 53u, 1200u, std::numeric_limits<std::uint32_t>::max()));
+                         testing::Values(5u, 53u, netcode::kUnexpectedNetworkError, 1200u,
+                                         std::numeric_limits<std::uint32_t>::max()));
+
+// Not connected, or no network at all: either way the drive is local.
+class LocalDriveCodeTest : public GetUncPathTest, public testing::WithParamInterface<std::uint32_t> {};
+TEST_P(LocalDriveCodeTest, IsLookedUpInTheLocalSharesWithoutAMessage) {
+    world.network.universalAnswers = {NetAnswer::Code(GetParam()), NetAnswer::Code(GetParam())};
+    world.shares.Answer(2, {DiskShare("DATA", "C:\\data")});
+    EXPECT_EQ(world.unc.GetUncPath("C:\\data\\a.txt"), "\\\\PC\\DATA\\a.txt");
+    EXPECT_EQ(world.unc.GetUncPath("C:\\other\\a.txt"), kNotShared);
+    EXPECT_TRUE(world.messages.shown.empty());
+}
+INSTANTIATE_TEST_SUITE_P(Codes, LocalDriveCodeTest, testing::Values(netcode::kNotConnected, netcode::kNoNetwork));
 
 TEST_F(GetUncPathTest, LocalDriveIsResolvedThroughTheLocalShares) {
     LocalShares({DiskShare("DATA", "C:\\data")});

@@ -163,20 +163,23 @@ TEST_P(FailedRetryTest, IsReportedAsANetworkError) {
     EXPECT_EQ(world.network.connectionCalls.size(), 2u);
     EXPECT_TRUE(world.network.universalCalls.empty());
 }
-INSTANTIATE_TEST_SUITE_P(Codes, FailedRetryTest, testing::Values(234u, 1222u));
+INSTANTIATE_TEST_SUITE_P(Codes, FailedRetryTest, testing::Values(234u, 53u));
 
 TEST_F(Win9xTest, OtherConnectionErrorsShowTheirCode) {
-    world.network.connectionAnswers = {NetAnswer::Code(1222)};
+    world.network.connectionAnswers = {NetAnswer::Code(53)};
     EXPECT_EQ(world.unc.GetUncPath("Z:\\a.txt"), "");
-    EXPECT_THAT(world.messages.shown, ElementsAre(Pair("Bad network. Error code 1222", "Pathnab")));
+    EXPECT_THAT(world.messages.shown, ElementsAre(Pair("Bad network. Error code 53", "Pathnab")));
 }
 
-TEST_F(Win9xTest, LocalDriveIsResolvedThroughThe9xShares) {
-    world.network.connectionAnswers = {NetAnswer::Code(netcode::kNotConnected)};
+class LocalDrive9xTest : public Win9xTest, public testing::WithParamInterface<std::uint32_t> {};
+TEST_P(LocalDrive9xTest, IsResolvedThroughThe9xShares) {
+    world.network.connectionAnswers = {NetAnswer::Code(GetParam())};
     world.shares9x.records = Records({{"DATA"}});
     world.shares9x.reportedEntries = 1;
     EXPECT_EQ(world.unc.GetUncPath("c:\\data\\x.txt"), "\\\\PC\\DATA\\x.txt");
+    EXPECT_TRUE(world.messages.shown.empty());
 }
+INSTANTIATE_TEST_SUITE_P(Codes, LocalDrive9xTest, testing::Values(netcode::kNotConnected, netcode::kNoNetwork));
 
 TEST_F(Win9xTest, LaterWindows9xUsesTheUniversalName) {
     world.os.version = {1, 10};

@@ -74,7 +74,7 @@ int RunWindow(char** argv, const std::string& arguments, CallerLink& caller) {
     QtClipboard clipboard;
     QtScreen screen;
     FrmMain window([&about] { ShowAboutBox(about); });
-    MainWindowHandlers handlers({window, clipboard, screen, *version, *registry, forms});
+    MainWindowHandlers handlers({window, clipboard, screen, *version, *registry, forms, messages});
     window.Attach(handlers);
     QObject::connect(&window, &FrmMain::Closed, &app, &QCoreApplication::quit);
 

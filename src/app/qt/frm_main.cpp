@@ -11,20 +11,14 @@
 #include <QShortcut>
 #include <QWindow>
 
+#include "app/main_window_design.h"
+
 namespace pathnab {
 namespace {
 
-// Design geometry, twips.
-constexpr float kDesignClientWidth = 7455;
-constexpr float kDesignClientHeight = 1725;
-struct DesignRect {
-    float left, top, width, height;
-};
-constexpr DesignRect kListDesign{0, 0, 4935, 1380};
-constexpr DesignRect kSelectDesign{3600, 1440, 1365, 330};
-constexpr DesignRect kCancelDesign{2115, 1440, 1455, 330};
+namespace design = main_window_design;
 
-void PlaceAtDesign(QWidget& widget, const DesignRect& rect) {
+void PlaceAtDesign(QWidget& widget, const TwipsRect& rect) {
     const TwipScale scale = TwipScale::OfPrimaryScreen();
     widget.setGeometry(scale.PixelsX(rect.left), scale.PixelsY(rect.top), scale.PixelsX(rect.width),
                        scale.PixelsY(rect.height));
@@ -47,7 +41,7 @@ FrmMain::FrmMain(std::function<void()> showAboutBox)
     client_->installEventFilter(this);
     BuildMenus();
     BuildButtons();
-    PlaceAtDesign(list_.Widget(), kListDesign);
+    PlaceAtDesign(list_.Widget(), design::kList);
     list_.Widget().raise();
     list_.Widget().viewport()->installEventFilter(this);
     setTabOrder(&list_.Widget(), cmdCancel_);
@@ -55,8 +49,8 @@ FrmMain::FrmMain(std::function<void()> showAboutBox)
     BuildKeys();
     SetIcon();
     const TwipScale scale = TwipScale::OfPrimaryScreen();
-    resize(scale.PixelsX(kDesignClientWidth),
-           scale.PixelsY(kDesignClientHeight) + menuBar()->sizeHint().height());
+    resize(scale.PixelsX(design::kClientWidth),
+           scale.PixelsY(design::kClientHeight) + menuBar()->sizeHint().height());
 }
 
 void FrmMain::BuildMenus() {
@@ -74,11 +68,11 @@ void FrmMain::BuildMenus() {
 void FrmMain::BuildButtons() {
     cmdCancel_ = new QPushButton("Cancel", client_);
     cmdCancel_->setObjectName("cmdCancel");
-    PlaceAtDesign(*cmdCancel_, kCancelDesign);
+    PlaceAtDesign(*cmdCancel_, design::kCancel);
     cmdSelect_ = new QPushButton("Select", client_);
     cmdSelect_->setObjectName("cmdSelect");
     cmdSelect_->setDefault(true);
-    PlaceAtDesign(*cmdSelect_, kSelectDesign);
+    PlaceAtDesign(*cmdSelect_, design::kSelect);
     connect(cmdSelect_, &QPushButton::clicked, this, [this] { handlers_->SelectButton(); });
     connect(cmdCancel_, &QPushButton::clicked, this, [this] { handlers_->CancelButton(); });
 }

@@ -30,12 +30,16 @@ QMimeData* PlainText(const std::string& text) {
 // Emptied by owning it with nothing on it, not by giving it up: an earlier Pathnab still serving
 // its text learns of a new owner only when there is one, and takes an ownerless clipboard for
 // its own doing, so it would wait for good.
-void QtClipboard::Clear() { Desktop().setMimeData(new QMimeData, QClipboard::Clipboard); }
+bool QtClipboard::Clear() {
+    Desktop().setMimeData(new QMimeData, QClipboard::Clipboard);
+    return true;
+}
 
-void QtClipboard::SetText(const std::string& text) {
+bool QtClipboard::SetText(const std::string& text) {
     Desktop().setMimeData(PlainText(text), QClipboard::Clipboard);
     copied_ = true;
     text_ = text;
+    return true;
 }
 
 bool QtClipboard::HoldsCopiedText() const { return copied_ && Desktop().ownsClipboard(); }

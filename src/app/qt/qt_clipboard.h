@@ -11,8 +11,9 @@ namespace pathnab {
 // can keep serving it after its window is gone, until another program takes the clipboard.
 class QtClipboard final : public Clipboard {
 public:
-    void Clear() override;
-    void SetText(const std::string& text) override;
+    // The toolkit reports no failure: the desktop clipboard is always ours to take.
+    bool Clear() override;
+    bool SetText(const std::string& text) override;
 
     // True when text was put there and no other program has taken the clipboard since.
     bool HoldsCopiedText() const;

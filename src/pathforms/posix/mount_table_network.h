@@ -6,9 +6,9 @@
 
 namespace pathnab {
 
-// The code for a mount table that cannot be read (ERROR_NO_NETWORK): the caller reports it
-// as a network error, as Windows does when no network is installed.
-inline constexpr std::uint32_t kMountTableUnreadable = 1222;
+// The code for a mount table that cannot be read (ERROR_UNEXP_NET_ERR): any path may then be
+// on a network mount, so the caller reports it as a network error.
+inline constexpr std::uint32_t kMountTableUnreadable = netcode::kUnexpectedNetworkError;
 
 // The network's connections as the kernel's mount table shows them: a path on a CIFS/SMB
 // mount, an NFS mount, or an SMB share that GVFS, KIO-FUSE or smbnetfs shows through FUSE has

@@ -109,9 +109,16 @@ public:
 
 class FakeClipboard final : public Clipboard {
 public:
-    void Clear() override { calls.push_back("clear"); }
-    void SetText(const std::string& text) override { calls.push_back("text:" + text); }
+    bool Clear() override {
+        calls.push_back("clear");
+        return reachable;
+    }
+    bool SetText(const std::string& text) override {
+        calls.push_back("text:" + text);
+        return reachable;
+    }
     std::vector<std::string> calls;
+    bool reachable = true;
 };
 
 class FakeScreen final : public Screen {

@@ -8,6 +8,7 @@
 
 #include "app/fakes/fake_main_window.h"
 #include "app/fakes/window_settings.h"
+#include "pathforms/fakes/path_forms_fakes.h"
 #include "app/main_window.h"
 #include "app/qt/frm_main.h"
 #include "app/qt/qt_clipboard.h"
@@ -54,7 +55,8 @@ struct LoadedWindow {
     FakeRegistry registry;
     fakes::FakePathForms forms;
     FrmMain window{[this] { ++aboutBoxes; }};
-    MainWindowHandlers handlers{{window, clipboard, screen, version, registry, forms}};
+    fakes::FakeMessageBox messages;
+    MainWindowHandlers handlers{{window, clipboard, screen, version, registry, forms, messages}};
 };
 
 class FrmMainTest : public QObject {

@@ -1,0 +1,79 @@
+; Pathnab's Windows installer: per user, no administrator rights, 64-bit Windows only.
+;   makensis -DVERSION=1.0.0.1 -DBIN_DIR=... -DOUTFILE=... pathnab.nsi
+; It installs the programs into %LOCALAPPDATA%\Programs\Pathnab, adds the Explorer verb "Pathnab"
+; for every file and every folder, and an uninstaller that takes all of that away again and
+; leaves the user's settings (HKCU\Software\Tallwick\Pathnab) alone.
+Unicode true
+Target amd64-unicode
+RequestExecutionLevel user
+SetCompressor /SOLID lzma
+
+!define PRODUCT "Pathnab"
+!define COMPANY "Tallwick"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
+!define PROGRAM "$INSTDIR\pathnab.exe"
+; Explorer puts the selected path in place of %1 as it is: Pathnab takes its whole argument
+; string as the path, so a quoted "%1" would hand it the quotes too.
+!define VERB_COMMAND '"${PROGRAM}" %1'
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
+ShowInstDetails nevershow
+ShowUninstDetails nevershow
+
+VIProductVersion "${VERSION}"
+VIAddVersionKey "ProductName" "${PRODUCT}"
+VIAddVersionKey "CompanyName" "${COMPANY}"
+VIAddVersionKey "FileDescription" "${PRODUCT} Setup"
+VIAddVersionKey "FileVersion" "${VERSION}"
+VIAddVersionKey "ProductVersion" "${VERSION}"
+VIAddVersionKey "LegalCopyright" "Copyright (C) ${COMPANY}"
+
+Page directory
+Page instfiles
+UninstPage uninstConfirm
+UninstPage instfiles
+
+!macro AddVerb CLASS
+  WriteRegStr HKCU "Software\Classes\${CLASS}\shell\${PRODUCT}" "" "${PRODUCT}"
+  WriteRegStr HKCU "Software\Classes\${CLASS}\shell\${PRODUCT}" "Icon" '"${PROGRAM}",0'
+  WriteRegStr HKCU "Software\Classes\${CLASS}\shell\${PRODUCT}\command" "" '${VERB_COMMAND}'
+!macroend
+
+; The class keys are removed too when nothing else is left in them.
+!macro RemoveVerb CLASS
+  DeleteRegKey HKCU "Software\Classes\${CLASS}\shell\${PRODUCT}"
+  DeleteRegKey /ifempty HKCU "Software\Classes\${CLASS}\shell"
+  DeleteRegKey /ifempty HKCU "Software\Classes\${CLASS}"
+!macroend
+
+Section
+  SetOutPath "$INSTDIR"
+  File "${BIN_DIR}/pathnab.exe"
+  File "${BIN_DIR}/pathnab-forms.exe"
+  WriteUninstaller "$INSTDIR\uninstall.exe"
+
+  !insertmacro AddVerb "*"
+  !insertmacro AddVerb "Directory"
+
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${COMPANY}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" '"${PROGRAM}",0'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+Section Uninstall
+  !insertmacro RemoveVerb "*"
+  !insertmacro RemoveVerb "Directory"
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  Delete "$INSTDIR\pathnab.exe"
+  Delete "$INSTDIR\pathnab-forms.exe"
+  Delete "$INSTDIR\uninstall.exe"
+  RMDir "$INSTDIR"
+SectionEnd

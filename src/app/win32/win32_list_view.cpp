@@ -1,0 +1,94 @@
+#include "app/win32/win32_list_view.h"
+
+#include "app/win32/win32_twips.h"
+#include "pathforms/win32/wide_text.h"
+// After the Win32 headers, which it needs.
+#include <commctrl.h>
+
+namespace pathnab {
+
+Win32ListView::Win32ListView(HWND parent, int id)
+    : list_(CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | LVS_REPORT |
+                                LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleW(nullptr), nullptr)) {
+    ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+}
+
+void Win32ListView::SetVisible(bool visible) { ShowWindow(list_, visible ? SW_SHOW : SW_HIDE); }
+
+void Win32ListView::Place(float left, float top, float width, float height) {
+    const WindowTwips twips(list_);
+    MoveWindow(list_, twips.Pixels(left), twips.Pixels(top), twips.Pixels(width), twips.Pixels(height), TRUE);
+}
+
+float Win32ListView::Width() {
+    RECT outer{};
+    GetWindowRect(list_, &outer);
+    return WindowTwips(list_).Twips(outer.right - outer.left);
+}
+
+void Win32ListView::ClearColumns() {
+    while (ListView_DeleteColumn(list_, 0)) {
+    }
+}
+
+void Win32ListView::AddColumn(const std::string& header, float width) {
+    HWND headerBar = ListView_GetHeader(list_);
+    const int column = headerBar ? Header_GetItemCount(headerBar) : 0;
+    std::wstring text = Wide(header);
+    LVCOLUMNW item{};
+    item.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    item.pszText = text.data();
+    item.cx = WindowTwips(list_).Pixels(width);
+    item.iSubItem = column;
+    ListView_InsertColumn(list_, column, &item);
+}
+
+void Win32ListView::HideColumnHeaders() {
+    SetWindowLongPtrW(list_, GWL_STYLE, GetWindowLongPtrW(list_, GWL_STYLE) | LVS_NOCOLUMNHEADER);
+}
+
+float Win32ListView::ColumnWidth(int column) {
+    return WindowTwips(list_).Twips(ListView_GetColumnWidth(list_, column - 1));
+}
+
+void Win32ListView::SetColumnWidth(int column, float width) {
+    ListView_SetColumnWidth(list_, column - 1, WindowTwips(list_).Pixels(width));
+}
+
+void Win32ListView::ClearRows() {
+    ListView_DeleteAllItems(list_);
+    texts_.clear();
+}
+
+ListView::Row Win32ListView::AddRow(const std::string&, const std::string& caption) {
+    std::wstring text = Wide(caption);
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = static_cast<int>(texts_.size());
+    item.pszText = text.data();
+    ListView_InsertItem(list_, &item);
+    texts_.emplace_back();
+    return static_cast<Row>(texts_.size());
+}
+
+void Win32ListView::SetRowText(Row row, const std::string& text) {
+    if (!HasRow(row)) return;
+    std::wstring shown = Wide(text);
+    ListView_SetItemText(list_, row - 1, 1, shown.data());
+    texts_[static_cast<std::size_t>(row - 1)] = text;
+}
+
+std::string Win32ListView::RowText(Row row) {
+    return HasRow(row) ? texts_[static_cast<std::size_t>(row - 1)] : std::string();
+}
+
+std::optional<ListView::Row> Win32ListView::SelectedRow() {
+    const int index = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
+    if (index < 0) return std::nullopt;
+    return static_cast<Row>(index + 1);
+}
+
+}  // namespace pathnab

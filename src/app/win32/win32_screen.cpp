@@ -1,0 +1,18 @@
+#include "app/win32/win32_screen.h"
+
+#include "app/win32/win32_twips.h"
+
+namespace pathnab {
+
+CursorPosition Win32Screen::CursorPos() {
+    POINT at{};
+    if (!GetCursorPos(&at)) return {};
+    return {static_cast<std::int32_t>(at.x), static_cast<std::int32_t>(at.y)};
+}
+
+float Win32Screen::WidthTwips() { return WindowTwips(window_).Twips(GetSystemMetrics(SM_CXSCREEN)); }
+float Win32Screen::HeightTwips() { return WindowTwips(window_).Twips(GetSystemMetrics(SM_CYSCREEN)); }
+float Win32Screen::TwipsPerPixelX() { return WindowTwips(window_).PerPixel(); }
+float Win32Screen::TwipsPerPixelY() { return WindowTwips(window_).PerPixel(); }
+
+}  // namespace pathnab
