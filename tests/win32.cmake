@@ -59,3 +59,14 @@ if(TARGET installer)
   # It writes and removes the user's Pathnab settings in the prefix: tests that read them take the same lock.
   set_tests_properties(win.e2e.installer PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_pathnab_settings)
 endif()
+
+# The real pathnab.exe under Wine on Xvfb, with a small companion program of the test's own.
+add_executable(wine_companion win32/wine_companion.cpp)
+target_compile_definitions(wine_companion PRIVATE UNICODE _UNICODE)
+target_link_libraries(wine_companion PRIVATE user32 shell32)
+add_test(NAME win.e2e.window_exe
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32/window_exe.sh ${PATHNAB_WINEPREFIX} ${CMAKE_BINARY_DIR}/bin
+                 ${CMAKE_SOURCE_DIR})
+# It writes and removes the user's Pathnab settings in the prefix, as the installer test does.
+set_tests_properties(win.e2e.window_exe PROPERTIES RUN_SERIAL TRUE TIMEOUT 300 FIXTURES_REQUIRED wine
+                     RESOURCE_LOCK wine_pathnab_settings)

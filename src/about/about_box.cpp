@@ -4,33 +4,13 @@
 #include <array>
 #include <cstdint>
 
+#include "settings/opened_key.h"
+
 namespace pathnab {
 
 namespace {
 
 constexpr std::uint32_t kValueBufferSize = 1024;
-
-// Closes an opened key however the read ends.
-class OpenedKey {
-public:
-    explicit OpenedKey(Registry& registry) : registry_(registry) {}
-    ~OpenedKey() {
-        if (opened_) registry_.CloseKey(key_);
-    }
-    OpenedKey(const OpenedKey&) = delete;
-    OpenedKey& operator=(const OpenedKey&) = delete;
-
-    bool Open(RegKey root, const std::string& keyName) {
-        opened_ = registry_.OpenKey(root, keyName, regaccess::kAboutBox, key_) == regstatus::kSuccess;
-        return opened_;
-    }
-    RegKey Key() const { return key_; }
-
-private:
-    Registry& registry_;
-    RegKey key_ = 0;
-    bool opened_ = false;
-};
 
 // The returned bytes as text, without a terminating NUL.
 std::string ValueText(const std::uint8_t* data, std::uint32_t size) {
@@ -95,7 +75,7 @@ AboutTexts LoadAboutTexts(const VersionInfo& version) {
 bool GetKeyValue(Registry& registry, RegKey keyRoot, const std::string& keyName,
                  const std::string& subKeyRef, std::string& keyVal) {
     OpenedKey key(registry);
-    if (!key.Open(keyRoot, keyName)) {
+    if (!key.Open(keyRoot, keyName, regaccess::kAboutBox)) {
         keyVal.clear();
         return false;
     }

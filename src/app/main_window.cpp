@@ -34,9 +34,9 @@ void MainWindowHandlers::Load(const std::string& commandLine) {
 
 void MainWindowHandlers::RestoreSize() {
     const std::int32_t height =
-        ToLong(GetAppSetting(ports_.registry, company_, product_, kHeightSetting, kDefaultHeight));
+        SafeLongNumber(GetAppSetting(ports_.registry, company_, product_, kHeightSetting, kDefaultHeight));
     const std::int32_t width =
-        ToLong(GetAppSetting(ports_.registry, company_, product_, kWidthSetting, kDefaultWidth));
+        SafeLongNumber(GetAppSetting(ports_.registry, company_, product_, kWidthSetting, kDefaultWidth));
     ports_.view.SetOuterHeight(static_cast<float>(height));
     ports_.view.SetOuterWidth(static_cast<float>(width));
 }

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <utility>
 
+#include "settings/opened_key.h"
+
 namespace pathnab {
 
 namespace {
@@ -39,25 +41,6 @@ std::optional<RegKey> RootByName(std::string_view name) {
     }
     return std::nullopt;
 }
-
-// Closes a key the operation opened, whichever way the operation ends.
-class OpenedKey {
-public:
-    OpenedKey(Registry& registry, RegKey key) : registry_(registry), key_(key) {}
-    OpenedKey(const OpenedKey&) = delete;
-    OpenedKey& operator=(const OpenedKey&) = delete;
-    ~OpenedKey() {
-        try {
-            registry_.CloseKey(key_);
-        } catch (...) {
-        }
-    }
-    RegKey Get() const { return key_; }
-
-private:
-    Registry& registry_;
-    RegKey key_;
-};
 
 std::uint32_t DecodeDword(const std::array<std::uint8_t, 4>& bytes) {
     return std::uint32_t{bytes[0]} | std::uint32_t{bytes[1]} << 8 | std::uint32_t{bytes[2]} << 16 |
@@ -134,7 +117,7 @@ std::int32_t WriteKeyValueUnguarded(Registry& registry, RegKey key, const std::s
             return registry.SetValue(key, name, type, value.As<RegByteArray>().bytes);
         case regtype::kDword:
             return registry.SetValue(key, name, type,
-                              EncodeDword(static_cast<std::uint32_t>(ToLong(value))));
+                              EncodeDword(static_cast<std::uint32_t>(SafeLongNumber(value))));
         default: return regstatus::kSuccess;
     }
 }
@@ -152,32 +135,22 @@ std::pair<std::uint32_t, RegValue> StoredForm(const RegValue& value) {
 RegValue ReadRegValueUnguarded(Registry& registry, const std::string& path) {
     std::optional<RegPathParts> parts = SplitRegPath(path);
     if (!parts) return RegValue::Null();
-    RegKey key = 0;
-    if (registry.OpenKey(parts->root, parts->subKey, regaccess::kRead, key) != regstatus::kSuccess) {
-        return RegValue::Null();
-    }
-    OpenedKey opened(registry, key);
+    OpenedKey opened(registry);
+    if (!opened.Open(parts->root, parts->subKey, regaccess::kRead)) return RegValue::Null();
     std::int32_t status = regstatus::kSuccess;
-    RegValue value = ReadKeyValue(registry, opened.Get(), parts->valueName, status);
+    RegValue value = ReadKeyValue(registry, opened.Key(), parts->valueName, status);
     return status == regstatus::kSuccess ? value : RegValue::Null();
 }
 
 bool WriteRegValueUnguarded(Registry& registry, const std::string& path, const RegValue& value) {
     std::optional<RegPathParts> parts = SplitRegPath(path);
     if (!parts) return false;
-    RegKey created = 0;
     // Only the open below tells whether the key is there now.
-    if (registry.CreateKey(parts->root, parts->subKey, regaccess::kWrite, created) ==
-        regstatus::kSuccess) {
-        OpenedKey closedAtOnce(registry, created);
-    }
-    RegKey key = 0;
-    if (registry.OpenKey(parts->root, parts->subKey, regaccess::kWrite, key) != regstatus::kSuccess) {
-        return false;
-    }
-    OpenedKey opened(registry, key);
+    OpenedKey(registry).Create(parts->root, parts->subKey, regaccess::kWrite);
+    OpenedKey opened(registry);
+    if (!opened.Open(parts->root, parts->subKey, regaccess::kWrite)) return false;
     auto [type, data] = StoredForm(value);
-    return WriteKeyValue(registry, opened.Get(), parts->valueName, type, data) == regstatus::kSuccess;
+    return WriteKeyValue(registry, opened.Key(), parts->valueName, type, data) == regstatus::kSuccess;
 }
 
 }  // namespace

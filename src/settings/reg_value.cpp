@@ -161,7 +161,7 @@ RegValue SafeText(const RegValue& value) {
     }
 }
 
-std::int32_t ToLong(const RegValue& value) {
+std::int32_t SafeLongNumber(const RegValue& value) {
     RegValue whole = SafeLong(value);
     return whole.Is<std::int32_t>() ? whole.As<std::int32_t>() : 0;
 }

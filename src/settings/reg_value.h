@@ -56,7 +56,7 @@ private:
 RegValue SafeLong(const RegValue& value);
 // The value's text form, or empty text when it has none. Never fails.
 RegValue SafeText(const RegValue& value);
-// The whole number SafeLong gives, as a plain integer.
-std::int32_t ToLong(const RegValue& value);
+// What SafeLong gives, as a plain number: its Long, or 0.
+std::int32_t SafeLongNumber(const RegValue& value);
 
 }  // namespace pathnab

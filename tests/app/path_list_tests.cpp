@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "../pathforms/fakes/path_forms_fakes.h"
+#include "case_name.h"
 
 namespace pathnab {
 namespace {
@@ -85,7 +86,7 @@ TEST_P(SyntaxTextTest, OnlyExactlyCSelectsTheDoubling) {
     files.Add("C:\\dir\\a.txt", "C:\\dir\\a.txt", "C:\\dir\\a.txt");
     EXPECT_EQ(Build("C:\\dir\\a.txt", GetParam())[0].text, "C:\\dir\\a.txt");
 }
-INSTANTIATE_TEST_SUITE_P(NotC, SyntaxTextTest, testing::Values("", "c", "C ", "CC", "C#"));
+INSTANTIATE_TEST_SUITE_P(NotC, SyntaxTextTest, testing::Values("", "c", "C ", "CC", "C#"), CaseName());
 
 TEST_F(PathListTest, MissingFileGivesEmptyFormsAndNoShortFileNameRow) {
     EXPECT_THAT(Build("C:\\missing.txt"),

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/path_forms_fakes.h"
+#include "case_name.h"
 
 namespace pathnab {
 namespace {
@@ -38,29 +39,30 @@ INSTANTIATE_TEST_SUITE_P(GetUrl, TextOperationTest,
                                          Url("\\\\srv\\share\\a.txt", "file:////srv/share/a.txt"),
                                          Url("", "file://"),
                                          Url("/home/u/a%20b#c.txt", "file:///home/u/a%20b#c.txt"),
-                                         Url("/tmp/\xC3\xA9t\xC3\xA9", "file:///tmp/\xC3\xA9t\xC3\xA9")));
+                                         Url("/tmp/\xC3\xA9t\xC3\xA9", "file:///tmp/\xC3\xA9t\xC3\xA9")), CaseName());
 
 INSTANTIATE_TEST_SUITE_P(CppVersion, TextOperationTest,
                          testing::Values(Cpp("C:\\dir\\a.txt", "C:\\\\dir\\\\a.txt"),
                                          Cpp("\\\\srv\\s", "\\\\\\\\srv\\\\s"),
-                                         Cpp("/home/u/a.txt", "/home/u/a.txt"), Cpp("", "")));
+                                         Cpp("/home/u/a.txt", "/home/u/a.txt"), Cpp("", "")), CaseName());
 
 INSTANTIATE_TEST_SUITE_P(GetFileName, TextOperationTest,
                          testing::Values(Name("C:\\dir\\a.txt", "a.txt"), Name("C:/dir/a.txt", "a.txt"),
                                          Name("C:\\dir\\", ""), Name("a.txt", "a.txt"),
                                          Name("/home/u/archive.tar.gz", "archive.tar.gz"), Name("/", ""),
-                                         Name("", ""), Name("/srv/back\\slash", "slash")));
+                                         Name("", ""), Name("/srv/back\\slash", "slash")), CaseName());
 
 INSTANTIATE_TEST_SUITE_P(RemoveExtension, TextOperationTest,
                          testing::Values(Base("report.txt", "report"), Base("archive.tar.gz", "archive.tar"),
                                          Base("README", "README"), Base("name.", "name"), Base(".profile", ""),
-                                         Base("", ""), Base("name..", "name."), Base("x.y\\a", "x.y\\a")));
+                                         Base("", ""), Base("name..", "name."), Base("x.y\\a", "x.y\\a")), CaseName());
 
 struct ExtensionCase {
     std::string path;
     std::string extension;
     std::string expected;
 };
+void PrintTo(const ExtensionCase& c, std::ostream* os) { *os << c.path << " to " << c.extension; }
 
 class ChangeExtensionTest : public testing::TestWithParam<ExtensionCase> {};
 TEST_P(ChangeExtensionTest, ReplacesOnlyAnExtensionOfTheLastElement) {
@@ -72,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, ChangeExtensionTest,
                                          ExtensionCase{"a.", "bak", "a.bak"},
                                          ExtensionCase{"a", "", "a."},
                                          ExtensionCase{"", "bak", ".bak"},
-                                         ExtensionCase{"C:\\dir\\", "bak", "C:\\dir\\.bak"}));
+                                         ExtensionCase{"C:\\dir\\", "bak", "C:\\dir\\.bak"}), CaseName());
 
 TEST(LongAndShortNames, AreTheFileSystemsAnswers) {
     fakes::FakeFileNames files;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "pathforms/unc_path.h"
+#include "case_name.h"
 
 namespace pathnab {
 namespace {
@@ -9,6 +10,7 @@ struct TrimCase {
     std::string input;
     std::string expected;
 };
+void PrintTo(const TrimCase& c, std::ostream* os) { *os << c.input; }
 
 class TrimAtNulTest : public testing::TestWithParam<TrimCase> {};
 TEST_P(TrimAtNulTest, KeepsTheTextBeforeTheFirstNul) {
@@ -19,7 +21,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, TrimAtNulTest,
                                          TrimCase{std::string("\0abc", 4), ""},
                                          TrimCase{std::string(" ab \0", 5), " ab "},
                                          TrimCase{"  abc  ", "abc"}, TrimCase{"a b", "a b"}, TrimCase{"   ", ""},
-                                         TrimCase{"", ""}));
+                                         TrimCase{"", ""}), CaseName());
 
 TEST(StringFromAnsiPtr, ReadsUpToTheNul) {
     EXPECT_EQ(StringFromAnsiPtr(nullptr), "");
@@ -32,6 +34,7 @@ struct WideCase {
     std::u16string input;
     std::string expected;
 };
+void PrintTo(const WideCase& c, std::ostream* os) { *os << c.expected; }
 
 class StringFromWidePtrTest : public testing::TestWithParam<WideCase> {};
 TEST_P(StringFromWidePtrTest, GivesUtf8) {
@@ -43,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, StringFromWidePtrTest,
                                          WideCase{u"\u20AC", "\xE2\x82\xAC"},
                                          WideCase{u"\U0001F600", "\xF0\x9F\x98\x80"},
                                          WideCase{std::u16string(1, char16_t{0xD800}) + u"x", "\xEF\xBF\xBDx"},
-                                         WideCase{std::u16string(1, char16_t{0xDC00}), "\xEF\xBF\xBD"}));
+                                         WideCase{std::u16string(1, char16_t{0xDC00}), "\xEF\xBF\xBD"}), CaseName());
 
 TEST(StringFromWidePtr, NullIsEmpty) {
     EXPECT_EQ(StringFromWidePtr(nullptr), "");

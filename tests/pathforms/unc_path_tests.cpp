@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "fakes/path_forms_fakes.h"
+#include "case_name.h"
 
 namespace pathnab {
 namespace {
@@ -43,7 +44,7 @@ TEST_P(NoDriveLetterTest, GivesEmptyTextWithoutPlatformCallOrMessage) {
     EXPECT_TRUE(world.messages.shown.empty());
 }
 INSTANTIATE_TEST_SUITE_P(Windows, NoDriveLetterTest,
-                         testing::Values("dir\\a.txt", "C", "1:\\a.txt", ":\\a.txt", "CC:\\a.txt", "/home/a.txt"));
+                         testing::Values("dir\\a.txt", "C", "1:\\a.txt", ":\\a.txt", "CC:\\a.txt", "/home/a.txt"), CaseName());
 
 TEST_F(GetUncPathTest, RelativePathHasNoUncFormOnPosix) {
     UncWorld posix(PosixPathConventions());
@@ -83,7 +84,8 @@ TEST_P(NetworkErrorTest, ShowsTheCodeOnceAndGivesEmptyText) {
 }
 INSTANTIATE_TEST_SUITE_P(Codes, NetworkErrorTest,
                          testing::Values(5u, 53u, netcode::kUnexpectedNetworkError, 1200u,
-                                         std::numeric_limits<std::uint32_t>::max()));
+                                         std::numeric_limits<std::uint32_t>::max()),
+                         CaseName());
 
 // Not connected, or no network at all: either way the drive is local.
 class LocalDriveCodeTest : public GetUncPathTest, public testing::WithParamInterface<std::uint32_t> {};
@@ -94,7 +96,8 @@ TEST_P(LocalDriveCodeTest, IsLookedUpInTheLocalSharesWithoutAMessage) {
     EXPECT_EQ(world.unc.GetUncPath("C:\\other\\a.txt"), kNotShared);
     EXPECT_TRUE(world.messages.shown.empty());
 }
-INSTANTIATE_TEST_SUITE_P(Codes, LocalDriveCodeTest, testing::Values(netcode::kNotConnected, netcode::kNoNetwork));
+INSTANTIATE_TEST_SUITE_P(Codes, LocalDriveCodeTest, testing::Values(netcode::kNotConnected, netcode::kNoNetwork),
+                         CaseName());
 
 TEST_F(GetUncPathTest, LocalDriveIsResolvedThroughTheLocalShares) {
     LocalShares({DiskShare("DATA", "C:\\data")});
@@ -194,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {DiskShare("C$", "C:\\", std::numeric_limits<std::int32_t>::min()), DiskShare("DATA", "C:\\data")},
                   "C:\\data\\a", "\\\\PC\\DATA\\a"},
         ShareCase{"share without a folder", kWindows, {DiskShare("NONE", "")}, "C:\\a", "C:\\a"},
-        ShareCase{"no shares", kWindows, {}, "C:\\a", "C:\\a"}));
+        ShareCase{"no shares", kWindows, {}, "C:\\a", "C:\\a"}), CaseName());
 INSTANTIATE_TEST_SUITE_P(
     Posix, UncFromLocalShareTest,
     testing::Values(
@@ -207,7 +210,7 @@ INSTANTIATE_TEST_SUITE_P(
         ShareCase{"share without a folder", kPosix, {DiskShare("NONE", "")}, "/x/y.txt", "/x/y.txt"},
         ShareCase{"short folder", kPosix, {DiskShare("A", "/a")}, "/a/b", "\\\\PC\\A\\b"},
         ShareCase{"trailing separator, the folder itself", kPosix, {DiskShare("DATA", "/srv/data/")}, "/srv/data",
-                  "\\\\PC\\DATA"}));
+                  "\\\\PC\\DATA"}), CaseName());
 
 TEST(EnumSharesNtTest, ShortListingCarriesOnlyNameTypeAndRemarkAndCountsNegative) {
     UncWorld world;
@@ -261,6 +264,9 @@ struct VersionCase {
     bool nt;
     bool windows95;
 };
+void PrintTo(const VersionCase& c, std::ostream* os) {
+    *os << "platform " << c.version.platformId << " version " << c.version.minorVersion;
+}
 
 class PlatformVersionTest : public testing::TestWithParam<VersionCase> {};
 TEST_P(PlatformVersionTest, TellsNtAndWindows95Apart) {
@@ -273,7 +279,7 @@ INSTANTIATE_TEST_SUITE_P(Versions, PlatformVersionTest,
                          testing::Values(VersionCase{{2, 0}, true, false}, VersionCase{{2, 1}, true, false},
                                          VersionCase{{1, 0}, false, true}, VersionCase{{1, 9}, false, true},
                                          VersionCase{{1, 10}, false, false}, VersionCase{{1, 90}, false, false},
-                                         VersionCase{{3, 0}, false, false}));
+                                         VersionCase{{3, 0}, false, false}), CaseName());
 
 }  // namespace
 }  // namespace pathnab

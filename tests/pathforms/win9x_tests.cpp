@@ -3,6 +3,7 @@
 
 #include "fakes/path_forms_fakes.h"
 #include "pathforms/unc_path.h"
+#include "case_name.h"
 
 namespace pathnab {
 namespace {
@@ -95,6 +96,9 @@ struct TruncationCase {
     int count;
     std::size_t decoded;
 };
+void PrintTo(const TruncationCase& c, std::ostream* os) {
+    *os << c.bufferBytes << " bytes, count " << c.count;
+}
 
 class TruncatedBufferTest : public Win9xTest, public testing::WithParamInterface<TruncationCase> {};
 TEST_P(TruncatedBufferTest, ReadsOnlyRecordsTheBufferHoldsCompletely) {
@@ -105,7 +109,7 @@ TEST_P(TruncatedBufferTest, ReadsOnlyRecordsTheBufferHoldsCompletely) {
 INSTANTIATE_TEST_SUITE_P(Buffers, TruncatedBufferTest,
                          testing::Values(TruncationCase{126, 3, 3}, TruncationCase{125, 3, 2}, TruncationCase{84, 5, 2},
                                          TruncationCase{41, 1, 0}, TruncationCase{0, 1, 0}, TruncationCase{126, 0, 0},
-                                         TruncationCase{126, -1, 0}));
+                                         TruncationCase{126, -1, 0}), CaseName());
 
 TEST_F(Win9xTest, SharesAreListedIntoABufferOf16384Bytes) {
     world.shares9x.records = Records({{"DATA"}, {"PUB"}});
@@ -163,7 +167,7 @@ TEST_P(FailedRetryTest, IsReportedAsANetworkError) {
     EXPECT_EQ(world.network.connectionCalls.size(), 2u);
     EXPECT_TRUE(world.network.universalCalls.empty());
 }
-INSTANTIATE_TEST_SUITE_P(Codes, FailedRetryTest, testing::Values(234u, 53u));
+INSTANTIATE_TEST_SUITE_P(Codes, FailedRetryTest, testing::Values(234u, 53u), CaseName());
 
 TEST_F(Win9xTest, OtherConnectionErrorsShowTheirCode) {
     world.network.connectionAnswers = {NetAnswer::Code(53)};
@@ -179,7 +183,8 @@ TEST_P(LocalDrive9xTest, IsResolvedThroughThe9xShares) {
     EXPECT_EQ(world.unc.GetUncPath("c:\\data\\x.txt"), "\\\\PC\\DATA\\x.txt");
     EXPECT_TRUE(world.messages.shown.empty());
 }
-INSTANTIATE_TEST_SUITE_P(Codes, LocalDrive9xTest, testing::Values(netcode::kNotConnected, netcode::kNoNetwork));
+INSTANTIATE_TEST_SUITE_P(Codes, LocalDrive9xTest, testing::Values(netcode::kNotConnected, netcode::kNoNetwork),
+                         CaseName());
 
 TEST_F(Win9xTest, LaterWindows9xUsesTheUniversalName) {
     world.os.version = {1, 10};

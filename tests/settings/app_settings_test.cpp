@@ -27,7 +27,7 @@ TEST_F(AppSettingsTest, NothingStoredGivesTheDefault) {
 TEST_F(AppSettingsTest, StoredTextAndDwordAreReturnedAsStored) {
     registry.PutText(regroot::kCurrentUser, kKey, "Height", "3000");
     EXPECT_EQ(Height(), RegValue("3000"));
-    EXPECT_EQ(ToLong(Height()), 3000);
+    EXPECT_EQ(SafeLongNumber(Height()), 3000);
     registry.Put(regroot::kCurrentUser, kKey, "Height", regtype::kDword, {0xB8, 0x0B, 0, 0});
     EXPECT_EQ(Height(), RegValue(std::int32_t{3000}));
 }
@@ -39,7 +39,7 @@ TEST_F(AppSettingsTest, UnsupportedTypeGivesTheDefault) {
 
 TEST_F(AppSettingsTest, LettersOrEmptyTextAreNotTheDefault) {
     registry.PutText(regroot::kCurrentUser, kKey, "Height", "tall");
-    EXPECT_EQ(ToLong(Height()), 0);
+    EXPECT_EQ(SafeLongNumber(Height()), 0);
     registry.PutText(regroot::kCurrentUser, kKey, "Height", "");
     EXPECT_EQ(Height(), RegValue(""));
     EXPECT_EQ(SafeLong(Height()), RegValue(std::int16_t{0}));

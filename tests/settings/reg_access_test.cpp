@@ -7,6 +7,7 @@
 
 #include "settings/fakes/fake_registry.h"
 #include "settings/reg_access.h"
+#include "case_name.h"
 
 namespace pathnab {
 namespace {
@@ -57,7 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"HKEY_CURRENT_CONFIG\\K\\N", std::nullopt},
         SplitCase{" HKCU\\K\\N", std::nullopt},
         SplitCase{"\\K\\N", std::nullopt},
-        SplitCase{"HKCU/K/N", std::nullopt}));
+        SplitCase{"HKCU/K/N", std::nullopt}), CaseName());
 
 class RegAccessTest : public ::testing::Test {
 protected:
@@ -148,7 +149,7 @@ TEST_P(ReadFailureTest, GivesNullAndClosesWhatItOpened) {
 INSTANTIATE_TEST_SUITE_P(Statuses, ReadFailureTest,
                          ::testing::Values(StatusCase{"open", &FakeRegistry::openStatus},
                                            StatusCase{"size query", &FakeRegistry::sizeQueryStatus},
-                                           StatusCase{"fetch", &FakeRegistry::fetchStatus}));
+                                           StatusCase{"fetch", &FakeRegistry::fetchStatus}), CaseName());
 
 TEST_F(RegAccessTest, MissingKeyOrValueReadsNull) {
     registry.PutText(regroot::kCurrentUser, "K", "N", "value");
@@ -207,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"empty text", "", regtype::kSz, Bytes{0}},
         WriteCase{"Empty as empty text", RegValue(), regtype::kSz, Bytes{0}},
         WriteCase{"Boolean as text", true, regtype::kSz, Bytes{'T', 'r', 'u', 'e', 0}},
-        WriteCase{"Double fraction as text", 0.5, regtype::kSz, Bytes{'0', '.', '5', 0}}));
+        WriteCase{"Double fraction as text", 0.5, regtype::kSz, Bytes{'0', '.', '5', 0}}), CaseName());
 
 TEST_F(RegAccessTest, WritesTheDefaultValueAndTheRootKeysValue) {
     ASSERT_TRUE(WriteRegValue(registry, "HKCU\\K\\", "default"));

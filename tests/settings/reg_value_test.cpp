@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "settings/reg_value.h"
+#include "case_name.h"
 
 namespace pathnab {
 namespace {
@@ -69,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         Conversion{"Double NaN", std::nan(""), kNotConvertible},
         Conversion{"Double infinity", std::numeric_limits<double>::infinity(), kNotConvertible},
         Conversion{"Boolean true", true, std::int32_t{-1}},
-        Conversion{"Boolean false", false, std::int32_t{0}}));
+        Conversion{"Boolean false", false, std::int32_t{0}}), CaseName());
 
 class SafeTextTest : public ::testing::TestWithParam<Conversion> {};
 
@@ -97,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
         Conversion{"Boolean", true, "True"},
         Conversion{"Empty", RegValue(), ""},
         Conversion{"Null", RegValue::Null(), ""},
-        Conversion{"byte array", RegByteArray{{65, 66}, 0}, ""}));
+        Conversion{"byte array", RegByteArray{{65, 66}, 0}, ""}), CaseName());
 
 TEST(RegValueTest, TypeNamesAreTheKindsNames) {
     EXPECT_EQ(RegValue().TypeName(), "Empty");
@@ -112,10 +113,10 @@ TEST(RegValueTest, TypeNamesAreTheKindsNames) {
     EXPECT_EQ(RegValue("x").TypeName(), "String");
 }
 
-TEST(RegValueTest, ToLongGivesThePlainNumberOrZero) {
-    EXPECT_EQ(ToLong("3.5"), 4);
-    EXPECT_EQ(ToLong("letters"), 0);
-    EXPECT_EQ(ToLong(RegByteArray{{1}, 0}), 0);
+TEST(RegValueTest, SafeLongNumberGivesThePlainNumberOrZero) {
+    EXPECT_EQ(SafeLongNumber("3.5"), 4);
+    EXPECT_EQ(SafeLongNumber("letters"), 0);
+    EXPECT_EQ(SafeLongNumber(RegByteArray{{1}, 0}), 0);
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ QPushButton* AddButton(QWidget* parent, const char* name, const TwipsRect& place
 
 }  // namespace
 
-frmAbout::frmAbout(const AboutServices& services)
+FrmAbout::FrmAbout(const AboutServices& services)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint),
@@ -82,20 +82,20 @@ frmAbout::frmAbout(const AboutServices& services)
     Load();
 }
 
-void frmAbout::CreateControls() {
+void FrmAbout::CreateControls() {
     using namespace about_design;
     const double tpp = ScreenTwipsPerPixel(screen());
-    Picture1_ = AddControl<QLabel>(this, "Picture1", kPicture1, tpp);
-    Picture1_->setPixmap(QPixmap(":/pathnab/picture.png"));
-    Picture1_->setScaledContents(true);
+    picture1_ = AddControl<QLabel>(this, "Picture1", kPicture1, tpp);
+    picture1_->setPixmap(QPixmap(":/pathnab/picture.png"));
+    picture1_->setScaledContents(true);
     cmdOK_ = AddButton(this, "cmdOK", kCmdOK, kOkCaption, tpp);
     cmdSysInfo_ = AddButton(this, "cmdSysInfo", kCmdSysInfo, kSysInfoCaption, tpp);
-    Label1_ = AddLabel(this, "Label1", kLabel1, kDescription, tpp);
-    Label1_->setWordWrap(true);
+    label1_ = AddLabel(this, "Label1", kLabel1, kDescription, tpp);
+    label1_->setWordWrap(true);
     // A font wider than the design's must not cut the description off: the label grows
     // downwards into the free space above the buttons.
-    Label1_->resize(Label1_->width(),
-                    std::max(Label1_->height(), Label1_->heightForWidth(Label1_->width())));
+    label1_->resize(label1_->width(),
+                    std::max(label1_->height(), label1_->heightForWidth(label1_->width())));
     lblTitle_ = AddLabel(this, "lblTitle", kLblTitle, kTitleAtDesign, tpp);
     QPalette black = lblTitle_->palette();
     black.setColor(QPalette::WindowText, Qt::black);
@@ -110,7 +110,7 @@ void frmAbout::CreateControls() {
     cmdOK_->setFocus();
 }
 
-void frmAbout::PlaceOnScreen() {
+void FrmAbout::PlaceOnScreen() {
     const QScreen* shown = screen();
     const double tpp = ScreenTwipsPerPixel(shown);
     const QRect client = ToPixels(about_design::kClientArea, tpp);
@@ -119,7 +119,7 @@ void frmAbout::PlaceOnScreen() {
     setGeometry(QRect(screenCorner + client.topLeft(), client.size()));
 }
 
-void frmAbout::Load() {
+void FrmAbout::Load() {
     const AboutTexts texts = LoadAboutTexts(services_.version.Read());
     setWindowTitle(QString::fromStdString(texts.caption));
     lblVersion_->setText(QString::fromStdString(texts.version));

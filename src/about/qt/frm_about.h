@@ -10,9 +10,9 @@ namespace pathnab {
 
 // The About box: names the product and its maker, shows the version and what the product
 // does, and starts the System Information program.
-class frmAbout : public QDialog {
+class FrmAbout : public QDialog {
 public:
-    explicit frmAbout(const AboutServices& services);
+    explicit FrmAbout(const AboutServices& services);
 
 private:
     void CreateControls();
@@ -20,10 +20,10 @@ private:
     void Load();
 
     AboutServices services_;
-    QLabel* Picture1_ = nullptr;
+    QLabel* picture1_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
     QPushButton* cmdSysInfo_ = nullptr;
-    QLabel* Label1_ = nullptr;
+    QLabel* label1_ = nullptr;
     QLabel* lblTitle_ = nullptr;
     QLabel* lblVersion_ = nullptr;
 };

@@ -12,7 +12,7 @@ namespace pathnab {
 void InitAboutResources() { InitAboutResourcesGlobally(); }
 
 void ShowAboutBox(const AboutServices& services) {
-    frmAbout box(services);
+    FrmAbout box(services);
     box.exec();
 }
 

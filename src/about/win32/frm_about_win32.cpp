@@ -59,6 +59,22 @@ void SetIcons(HWND dialog) {
     }
 }
 
+// A font wider than the design's must not cut the description off: the label grows downwards
+// into the free space above the buttons.
+void GrowToText(HWND label, HFONT font) {
+    RECT place{};
+    GetClientRect(label, &place);
+    const std::wstring text = Wide(about_design::kDescription);
+    HDC drawing = GetDC(label);
+    HGDIOBJ before = font ? SelectObject(drawing, font) : nullptr;
+    RECT needed{0, 0, place.right, 0};
+    DrawTextW(drawing, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    if (before) SelectObject(drawing, before);
+    ReleaseDC(label, drawing);
+    if (needed.bottom <= place.bottom) return;
+    SetWindowPos(label, nullptr, 0, 0, place.right, needed.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 // The client area at its fixed place from the screen's top-left corner.
 void PlaceOnScreen(HWND dialog) {
     RECT outer = Pixels(about_design::kClientArea, DialogTwipsPerPixel(dialog));
@@ -75,7 +91,8 @@ void CreateControls(HWND dialog, AboutBox& box) {
     AddControl(dialog, WC_BUTTONW, kSysInfoCaption, WS_TABSTOP | BS_PUSHBUTTON, kSysInfoId, kCmdSysInfo, box.font);
     box.title = AddControl(dialog, WC_STATICW, kTitleAtDesign, SS_LEFT | SS_NOPREFIX, -1, kLblTitle, box.font);
     HWND version = AddControl(dialog, WC_STATICW, kVersionAtDesign, SS_LEFT | SS_NOPREFIX, -1, kLblVersion, box.font);
-    AddControl(dialog, WC_STATICW, kDescription, SS_LEFT | SS_NOPREFIX, -1, kLabel1, box.font);
+    HWND label1 = AddControl(dialog, WC_STATICW, kDescription, SS_LEFT | SS_NOPREFIX, -1, kLabel1, box.font);
+    GrowToText(label1, box.font);
     HWND picture = AddControl(dialog, WC_STATICW, "", SS_BITMAP | SS_REALSIZECONTROL, -1, kPicture1, box.font);
     box.picture = static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(PATHNAB_PICTURE), IMAGE_BITMAP, 0, 0, 0));

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QFile>
 #include <QLayout>
 #include <QMenuBar>
@@ -48,6 +49,7 @@ FrmMain::FrmMain(std::function<void()> showAboutBox)
     setTabOrder(cmdCancel_, cmdSelect_);
     BuildKeys();
     SetIcon();
+    setMinimumSize(SmallestUsableSize());
     const TwipScale scale = TwipScale::OfPrimaryScreen();
     resize(scale.PixelsX(design::kClientWidth),
            scale.PixelsY(design::kClientHeight) + menuBar()->sizeHint().height());
@@ -77,11 +79,10 @@ void FrmMain::BuildButtons() {
     connect(cmdCancel_, &QPushButton::clicked, this, [this] { handlers_->CancelButton(); });
 }
 
-// The list covers both buttons, so Enter and Escape reach them through window-wide keys.
+// As a window system's default and cancel buttons work: a focused button takes Enter itself
+// (see keyPressEvent for Enter elsewhere); Escape presses Cancel wherever the focus is.
 void FrmMain::BuildKeys() {
-    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, cmdSelect_, &QPushButton::click);
-    }
+    cmdCancel_->setAutoDefault(true);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdCancel_,
             &QPushButton::click);
 }
@@ -92,6 +93,13 @@ void FrmMain::SetIcon() {
         if (QFile::exists(image)) icon.addFile(image);
     }
     if (!icon.isNull()) setWindowIcon(icon);
+}
+
+// The window system's minimum for this window, as its minimum tracking size would be: the
+// whole menu bar and one row of the list, whatever size is asked for.
+QSize FrmMain::SmallestUsableSize() {
+    const QSize menu = menuBar()->sizeHint();
+    return {menu.width(), menu.height() + list_.OneRowPixels()};
 }
 
 void FrmMain::SetCaption(const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); }
@@ -177,6 +185,15 @@ void FrmMain::showEvent(QShowEvent* event) {
 void FrmMain::moveEvent(QMoveEvent* event) {
     QMainWindow::moveEvent(event);
     AdoptReportedFrame();
+}
+
+// Enter that no focused control took (the list lets it pass) presses the default button.
+void FrmMain::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        cmdSelect_->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void FrmMain::resizeEvent(QResizeEvent* event) {

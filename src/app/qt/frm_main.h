@@ -48,12 +48,14 @@ protected:
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildMenus();
     void BuildButtons();
     void BuildKeys();
     void SetIcon();
+    QSize SmallestUsableSize();
     void ApplyOuterSize(QSize outer);
     void AdoptReportedFrame();
     QSize ClientPixels();

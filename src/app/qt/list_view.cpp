@@ -1,6 +1,9 @@
 #include "app/qt/list_view.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 
 namespace pathnab {
 namespace {
@@ -25,6 +28,15 @@ QtListView::QtListView(QWidget* parent) : tree_(new QTreeWidget(parent)) {
     tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     tree_->header()->setStretchLastSection(false);
+}
+
+int QtListView::OneRowPixels() const {
+    QStyleOptionViewItem row;
+    row.initFrom(tree_);
+    row.features = QStyleOptionViewItem::HasDisplay;
+    row.text = "Full Path";
+    const int rowHeight = tree_->style()->sizeFromContents(QStyle::CT_ItemViewItem, &row, QSize(), tree_).height();
+    return rowHeight + 2 * tree_->frameWidth() + tree_->horizontalScrollBar()->sizeHint().height();
 }
 
 void QtListView::Place(float left, float top, float width, float height) {

@@ -11,6 +11,8 @@ class QtListView final : public ListView {
 public:
     explicit QtListView(QWidget* parent);
     QTreeWidget& Widget() { return *tree_; }
+    // The list's height, in pixels, that shows one whole row above a horizontal scroll bar.
+    int OneRowPixels() const;
 
     void SetVisible(bool visible) override { tree_->setVisible(visible); }
     void Place(float left, float top, float width, float height) override;

@@ -1,6 +1,7 @@
 #include "app/qt/window_frame.h"
 
 #include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
@@ -24,7 +25,16 @@ QMargins WindowFrame::Margins() {
 
 QSize WindowFrame::Outer() { return window_.size().grownBy(Margins()); }
 
-void WindowFrame::ResizeOuter(QSize outer) { window_.resize(outer.shrunkBy(Margins())); }
+// As a window system does for any size asked for, the window keeps within what the screens
+// together hold, frame included, and within its own minimum.
+void WindowFrame::ResizeOuter(QSize outer) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        const QSize largest = screen->virtualSize().shrunkBy(Margins());
+        window_.setMaximumSize(largest.expandedTo(window_.minimumSize()));
+    }
+    window_.resize(outer.shrunkBy(Margins()));
+}
 
 void WindowFrame::MoveOuter(QPoint outer) {
     const QMargins frame = Margins();

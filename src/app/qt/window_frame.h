@@ -16,7 +16,8 @@ public:
 
     QMargins Margins();
     QSize Outer();
-    // The window's size becomes outer less the frame, within the window's own size limits.
+    // The window's size becomes outer less the frame, within the window's own minimum and
+    // what the screens hold.
     void ResizeOuter(QSize outer);
     // The frame's top-left corner goes to outer. The window's own position is given, as the
     // window system could only guess the frame of a window it has not shown yet.

@@ -132,7 +132,7 @@ void Win32FrmMain::SetDesignSize() {
 void Win32FrmMain::ShowAndRun() {
     ShowWindow(window_, SW_SHOWNORMAL);
     SetForegroundWindow(window_);
-    SetFocus(list_->Handle());
+    SetFocus(focused_ ? focused_ : list_->Handle());
     MSG message{};
     while (!ended_ && IsWindow(window_) && GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (IsDialogMessageW(window_, &message)) continue;
@@ -164,6 +164,9 @@ LRESULT Win32FrmMain::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (note->idFrom == kListId && note->code == NM_CLICK) handlers_->ListClick();
             return 0;
         }
+        case WM_ACTIVATE:
+            KeepFocus(LOWORD(wParam) != WA_INACTIVE);
+            return 0;
         case DM_GETDEFID:
             return DefaultButton();
         case WM_CLOSE:
@@ -195,6 +198,17 @@ void Win32FrmMain::Command(int id) {
         case kHelpAboutId: handlers_->HelpAbout(); break;
         default: break;
     }
+}
+
+// Like a dialog, the window gives the focus back to the control that had it when it was left
+// (the list at first), so the keys reach the controls after a message box or the About box.
+void Win32FrmMain::KeepFocus(bool activated) {
+    if (!activated) {
+        HWND focused = GetFocus();
+        if (focused && IsChild(window_, focused)) focused_ = focused;
+        return;
+    }
+    SetFocus(focused_ ? focused_ : list_->Handle());
 }
 
 // Enter presses the focused button; anywhere else it presses Select.

@@ -46,6 +46,7 @@ private:
     void SetDesignSize();
     void ApplyFont();
     void Command(int id);
+    void KeepFocus(bool activated);
     LRESULT DefaultButton() const;
     SIZE OuterPixels() const;
     SIZE ClientPixels() const;
@@ -58,6 +59,7 @@ private:
     std::unique_ptr<Win32ListView> list_;
     HWND cmdCancel_ = nullptr;
     HWND cmdSelect_ = nullptr;
+    HWND focused_ = nullptr;
     HFONT font_ = nullptr;
     bool ended_ = false;
 };

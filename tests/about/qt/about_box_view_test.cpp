@@ -61,14 +61,14 @@ private slots:
     }
 
     void loadFillsCaptionTitleAndVersion() {
-        frmAbout box(services);
+        FrmAbout box(services);
         QCOMPARE(box.windowTitle(), QString("About Pathnab from www.tallwick.example"));
         QCOMPARE(Find<QLabel>(box, "lblTitle")->text(), QString("Pathnab from www.tallwick.example"));
         QCOMPARE(Find<QLabel>(box, "lblVersion")->text(), QString("Version 2.2.22"));
     }
 
     void descriptionIsExactAndWrapped() {
-        frmAbout box(services);
+        FrmAbout box(services);
         auto* label = Find<QLabel>(box, "Label1");
         QCOMPARE(label->text(),
                  QString("With this program installed you can right click on any file name and "
@@ -78,20 +78,20 @@ private slots:
     }
 
     void descriptionIsNeverCutOff() {
-        frmAbout box(services);
+        FrmAbout box(services);
         auto* label = Find<QLabel>(box, "Label1");
         QVERIFY(label->height() >= label->heightForWidth(label->width()));
         QVERIFY(label->geometry().bottom() < Find<QPushButton>(box, "cmdOK")->geometry().top());
     }
 
     void titleIsBlack() {
-        frmAbout box(services);
+        FrmAbout box(services);
         QCOMPARE(Find<QLabel>(box, "lblTitle")->palette().color(QPalette::WindowText),
                  QColor(Qt::black));
     }
 
     void buttonsCarryTheirCaptionsAndOkIsDefault() {
-        frmAbout box(services);
+        FrmAbout box(services);
         auto* ok = Find<QPushButton>(box, "cmdOK");
         QCOMPARE(ok->text(), QString("OK"));
         QVERIFY(ok->isDefault());
@@ -99,7 +99,7 @@ private slots:
     }
 
     void imagesAreLoaded() {
-        frmAbout box(services);
+        FrmAbout box(services);
         const QPixmap picture = Find<QLabel>(box, "Picture1")->pixmap();
         QCOMPARE(picture.size(), QSize(164, 314));
         const QList<QSize> sizes = box.windowIcon().availableSizes();
@@ -108,7 +108,7 @@ private slots:
     }
 
     void geometryFollowsTheDesignInTwips() {
-        frmAbout box(services);
+        FrmAbout box(services);
         const QRect client = Pixels(about_design::kClientArea);
         QCOMPARE(box.geometry(), client);
         QCOMPARE(box.minimumSize(), client.size());
@@ -129,20 +129,20 @@ private slots:
         if (QGuiApplication::primaryScreen()->logicalDotsPerInch() != 96) {
             QSKIP("the screen is not at 96 dots per inch");
         }
-        frmAbout box(services);
+        FrmAbout box(services);
         QCOMPARE(box.geometry(), QRect(156, 129, 461, 314));
         QCOMPARE(Find<QPushButton>(box, "cmdOK")->geometry(), QRect(360, 280, 84, 23));
     }
 
     void noMinimiseOrMaximiseButton() {
-        frmAbout box(services);
+        FrmAbout box(services);
         QVERIFY(!(box.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(box.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(box.parentWidget() == nullptr);
     }
 
     void controlsInCreationOrderAndOkHasFirstFocus() {
-        frmAbout box(services);
+        FrmAbout box(services);
         QStringList names;
         for (QObject* child : box.children()) {
             if (child->isWidgetType()) names << child->objectName();
@@ -182,7 +182,7 @@ private slots:
     }
 
     void systemInfoReportsWhenNothingIsRegisteredAndStaysOpen() {
-        frmAbout box(services);
+        FrmAbout box(services);
         box.show();
         QTest::mouseClick(Find<QPushButton>(box, "cmdSysInfo"), Qt::LeftButton);
         QVERIFY(box.isVisible());
@@ -195,7 +195,7 @@ private slots:
     void systemInfoStartsTheRegisteredProgramAndStaysOpen() {
         registry.PutText(regroot::kLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
                          "PATH", "/usr/bin/sysinfo");
-        frmAbout box(services);
+        FrmAbout box(services);
         box.show();
         QTest::mouseClick(Find<QPushButton>(box, "cmdSysInfo"), Qt::LeftButton);
         QVERIFY(box.isVisible());

@@ -1,7 +1,9 @@
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
@@ -24,7 +26,11 @@ public:
 
 // The real window and handlers; only the settings, the rows and the screen are fakes.
 struct LoadedWindow {
-    explicit LoadedWindow(const std::string& path = "/tmp/a.txt") {
+    explicit LoadedWindow(const std::string& path = "/tmp/a.txt", const std::string& storedSize = "") {
+        if (!storedSize.empty()) {
+            fakes::StoreWindowText(registry, "Height", storedSize);
+            fakes::StoreWindowText(registry, "Width", storedSize);
+        }
         window.Attach(handlers);
         handlers.Load(path);
     }
@@ -109,6 +115,34 @@ private slots:
         QCOMPARE(loaded.window.OuterWidth(), 7695.0f);
     }
 
+    // Whatever is stored, the window keeps within the window system's limits: its menu bar and
+    // its first row wholly seen, and no larger than the screens hold.
+    void storedSizeIsKeptWithinTheWindowSystemsLimits_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("zero") << "0";
+        QTest::newRow("negative") << "-3000";
+        QTest::newRow("letters") << "abc";
+        QTest::newRow("largest Long") << "2147483647";
+    }
+
+    void storedSizeIsKeptWithinTheWindowSystemsLimits() {
+        QFETCH(QString, stored);
+        LoadedWindow loaded("/tmp/a.txt", stored.toStdString());
+        loaded.ShowAndWait();
+        const QSize size = loaded.window.frameGeometry().size();
+        const QSize screens = QGuiApplication::primaryScreen()->virtualSize();
+        QVERIFY2(size.width() <= screens.width() && size.height() <= screens.height(),
+                 qPrintable(QString("%1 x %2").arg(size.width()).arg(size.height())));
+        QVERIFY(loaded.window.menuBar()->width() >= loaded.window.menuBar()->sizeHint().width());
+        const QRect firstRow = loaded.List().visualItemRect(loaded.List().topLevelItem(0));
+        QVERIFY(!firstRow.isEmpty());
+        QVERIFY2(firstRow.top() >= 0 && firstRow.bottom() < loaded.List().viewport()->height(),
+                 qPrintable(QString("row %1..%2, list %3 high")
+                                .arg(firstRow.top())
+                                .arg(firstRow.bottom())
+                                .arg(loaded.List().viewport()->height())));
+    }
+
     void listCoversTheClientAreaAfterAResize() {
         LoadedWindow loaded;
         loaded.ShowAndWait();
@@ -152,23 +186,42 @@ private slots:
         QVERIFY(!fakes::StoreWritten(loaded.registry));
     }
 
-    void enterCopiesTheSelectedRow() {
-        LoadedWindow loaded;
-        loaded.ShowAndWait();
-        loaded.List().topLevelItem(1)->setSelected(true);
-        QTest::keyClick(&loaded.List(), Qt::Key_Return);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("a.txt"));
-        QVERIFY(!loaded.window.isVisible());
+    // Tab from the list moves the focus along the tab order; then the key goes to the focus,
+    // as the window system delivers it.
+    void keysWorkAsTheDefaultAndCancelButtons_data() {
+        QTest::addColumn<int>("tabs");
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("copies");
+        QTest::newRow("Return on the list copies") << 0 << "lv" << int(Qt::Key_Return) << true;
+        QTest::newRow("Enter on the list copies") << 0 << "lv" << int(Qt::Key_Enter) << true;
+        QTest::newRow("Return on Cancel cancels") << 1 << "cmdCancel" << int(Qt::Key_Return) << false;
+        QTest::newRow("Enter on Cancel cancels") << 1 << "cmdCancel" << int(Qt::Key_Enter) << false;
+        QTest::newRow("Return on Select copies") << 2 << "cmdSelect" << int(Qt::Key_Return) << true;
+        QTest::newRow("Escape on the list cancels") << 0 << "lv" << int(Qt::Key_Escape) << false;
+        QTest::newRow("Escape on Cancel cancels") << 1 << "cmdCancel" << int(Qt::Key_Escape) << false;
+        QTest::newRow("Escape on Select cancels") << 2 << "cmdSelect" << int(Qt::Key_Escape) << false;
     }
 
-    void escapeEndsAtOnceWithoutSaving() {
+    void keysWorkAsTheDefaultAndCancelButtons() {
+        QFETCH(int, tabs);
+        QFETCH(QString, focused);
+        QFETCH(int, key);
+        QFETCH(bool, copies);
         LoadedWindow loaded;
         loaded.ShowAndWait();
+        loaded.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&loaded.window));
         QSignalSpy closed(&loaded.window, &FrmMain::Closed);
-        QTest::keyClick(&loaded.List(), Qt::Key_Escape);
-        QVERIFY(loaded.window.Ended());
-        QCOMPARE(closed.count(), 0);
-        QVERIFY(!fakes::StoreWritten(loaded.registry));
+        loaded.List().topLevelItem(1)->setSelected(true);
+        loaded.List().setFocus();
+        for (int i = 0; i < tabs; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(closed.count(), copies ? 1 : 0);
+        QCOMPARE(loaded.window.Ended(), !copies);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString(copies ? "a.txt" : "before"));
+        QCOMPARE(fakes::StoreWritten(loaded.registry), copies);
     }
 
     void syntaxItemsMoveTheCheckMarkAndRebuild() {

@@ -1,9 +1,11 @@
 # Sourced: starts a private Xvfb on a free display number (no window manager) and points
-# DISPLAY at it; XDG_CONFIG_HOME becomes a fresh folder. Needs $work (a temporary folder).
-# Call stop_session when done.
+# DISPLAY at it; XDG_CONFIG_HOME becomes a fresh folder, where Pathnab keeps $store.
+# Needs $work (a temporary folder); $xvfb_screen may give Xvfb other screen options than one
+# 1024x768 screen at 96 DPI. Call stop_session when done.
 source "$(dirname "${BASH_SOURCE[0]}")/processes.sh"
 exec 3> "$work/displayfd"
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+read -ra screen_options <<< "${xvfb_screen:--screen 0 1024x768x24}"
+Xvfb -displayfd 3 -noreset "${screen_options[@]}" -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 exec 3>&-
 for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.05; done
@@ -12,6 +14,7 @@ export DISPLAY=":$(head -n1 "$work/displayfd")"
 export XDG_CONFIG_HOME="$work/config"
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+store=$XDG_CONFIG_HOME/pathnab/registry.db
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 stop_session() {
@@ -24,6 +27,12 @@ stop_session() {
 # The id of the visible window whose name matches the pattern, waiting up to 20 s.
 window_named() {
   timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1
+}
+
+# The stored window size as "HEIGHTxWIDTH".
+stored_size() {
+  sqlite3 "$store" "SELECT replace(CAST(data AS TEXT), char(0), '') FROM key_values
+                    WHERE name IN ('Height', 'Width') ORDER BY name" | paste -sd x
 }
 
 paste_clipboard() { xclip -o -selection clipboard; }

@@ -15,6 +15,7 @@
 #include "app/path_list.h"
 #include "pathforms/fakes/path_forms_fakes.h"
 #include "pathforms/posix/linux_backends.h"
+#include "case_name.h"
 
 namespace pathnab {
 namespace {
@@ -80,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"double extension", "archive.tar.gz"},
                     NameCase{"spaces, tab and newline", "a b\tc\nd.txt"},
                     NameCase{"not UTF-8", "caf\xE9\xFF.txt"}, NameCase{"backslash", "a\\b.txt"},
-                    NameCase{"quote in the name", "\"q\".txt"}));
+                    NameCase{"quote in the name", "\"q\".txt"}), CaseName());
 
 TEST_F(LinuxFileNamesTest, MissingOrUnsoundPathsHaveNoForm) {
     MakeFile("a.txt");
@@ -197,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(Files, RealRowsTest,
                                          RowsCase{"dotfile", ".profile", ".profile", ""},
                                          RowsCase{"double extension", "archive.tar.gz", "archive.tar.gz", "archive.tar"},
                                          RowsCase{"spaces", "my file.txt", "my file.txt", "my file"},
-                                         RowsCase{"not UTF-8", "\xE9t\xE9.txt", "\xE9t\xE9.txt", "\xE9t\xE9"}));
+                                         RowsCase{"not UTF-8", "\xE9t\xE9.txt", "\xE9t\xE9.txt", "\xE9t\xE9"}), CaseName());
 
 TEST_F(LinuxFileNamesTest, MissingFileGivesEmptyRows) {
     const auto rows = Rows("\"" + MakeFile("a.txt") + "\"");

@@ -1,4 +1,5 @@
 #include "pathforms/posix/mount_table_network.h"
+#include "case_name.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,7 @@ struct MountCase {
     std::uint32_t code;
     const char* universalName;
 };
+void PrintTo(const MountCase& c, std::ostream* os) { *os << c.path; }
 
 void ExpectCase(const std::string& table, const MountCase& expected) {
     MountTableNetwork network(Fixture(table));
@@ -59,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         MountCase{"/cover/share/a.txt", 2250, ""},
         MountCase{"/mnt/not-a-host/a.txt", 2250, ""},
         MountCase{"/mnt/backslashed/a.txt", 2250, ""},
-        MountCase{"/home/me/a.txt", 2250, ""}));
+        MountCase{"/home/me/a.txt", 2250, ""}), CaseName());
 
 class DesktopFuseCase : public ::testing::TestWithParam<MountCase> {};
 
@@ -103,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
         MountCase{"/run/user/1000/gvfs", 2250, ""},
         MountCase{"/run/user/1000/smb-share:server=nas,share=public/a.txt", 2250, ""},
         MountCase{"/home/me/smb-share:server=nas,share=public/a.txt", 2250, ""},
-        MountCase{"/home/me/sshfs/smb-share:server=nas,share=public/a.txt", 2250, ""}));
+        MountCase{"/home/me/sshfs/smb-share:server=nas,share=public/a.txt", 2250, ""}), CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     KioFuse, DesktopFuseCase,
@@ -120,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
         MountCase{KIO "sftp/bob@nas/home/bob/a", 2250, ""},
         MountCase{KIO "fish/nas/home/a", 2250, ""},
         MountCase{"/run/user/1000/kio-fuse-QpXzTb", 2250, ""},
-        MountCase{"/run/user/1000/kio-fuse-Other/smb/nas/public/a", 2250, ""}));
+        MountCase{"/run/user/1000/kio-fuse-Other/smb/nas/public/a", 2250, ""}), CaseName());
 
 INSTANTIATE_TEST_SUITE_P(
     Smbnetfs, DesktopFuseCase,
@@ -129,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
         MountCase{"/home/me/net/192.168.1.20/public", 0, R"(\\192.168.1.20\public)"},
         MountCase{"/home/me/net/bob:secret@nas/public/a", 0, R"(\\nas\public\a)"},
         MountCase{"/home/me/net/nas", 2250, ""},
-        MountCase{"/home/me/net", 2250, ""}));
+        MountCase{"/home/me/net", 2250, ""}), CaseName());
 
 #undef GVFS
 #undef KIO

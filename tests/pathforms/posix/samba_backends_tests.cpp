@@ -1,4 +1,5 @@
 #include "pathforms/posix/samba_backends.h"
+#include "case_name.h"
 
 #include <dlfcn.h>
 #include <netinet/in.h>
@@ -25,6 +26,7 @@ struct TextCase {
     const char* given;
     const char* expected;
 };
+void PrintTo(const TextCase& c, std::ostream* os) { *os << c.given; }
 
 class SambaFolderCase : public ::testing::TestWithParam<TextCase> {};
 
@@ -36,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(Folders, SambaFolderCase,
                          ::testing::Values(TextCase{R"(C:\dir\sub)", "/dir/sub"}, TextCase{R"(C:\)", "/"},
                                            TextCase{R"(C:\dir\)", "/dir"},
                                            TextCase{R"(C:\my docs\Ünïcode)", "/my docs/Ünïcode"},
-                                           TextCase{"", ""}, TextCase{"C:", "C:"}));
+                                           TextCase{"", ""}, TextCase{"C:", "C:"}), CaseName());
 
 class HostNameCase : public ::testing::TestWithParam<TextCase> {};
 
@@ -47,7 +49,7 @@ TEST_P(HostNameCase, BecomesTheNetbiosName) {
 INSTANTIATE_TEST_SUITE_P(Names, HostNameCase,
                          ::testing::Values(TextCase{"vm", "VM"}, TextCase{"build-01.example.org", "BUILD-01"},
                                            TextCase{"averyveryverylonghostname", "AVERYVERYVERYLO"},
-                                           TextCase{"fifteen-chars-x.lan", "FIFTEEN-CHARS-X"}, TextCase{"", ""}));
+                                           TextCase{"fifteen-chars-x.lan", "FIFTEEN-CHARS-X"}, TextCase{"", ""}), CaseName());
 
 std::string RunAndRead(const std::string& command) {
     std::unique_ptr<FILE, decltype(&pclose)> pipe(popen(command.c_str(), "r"), &pclose);

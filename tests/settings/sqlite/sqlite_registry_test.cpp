@@ -10,6 +10,7 @@
 #include "settings/app_settings.h"
 #include "settings/reg_access.h"
 #include "temp_stores.h"
+#include "case_name.h"
 
 namespace pathnab {
 namespace {
@@ -101,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTrip{"empty byte array", RegByteArray{}, regtype::kBinary, Bytes{}, RegValue()},
         RoundTrip{"empty text", "", regtype::kSz, Bytes{0}, ""},
         RoundTrip{"UTF-8 text", "\xC3\xA9t\xC3\xA9", regtype::kSz,
-                  Bytes{0xC3, 0xA9, 't', 0xC3, 0xA9, 0}, "\xC3\xA9t\xC3\xA9"}));
+                  Bytes{0xC3, 0xA9, 't', 0xC3, 0xA9, 0}, "\xC3\xA9t\xC3\xA9"}), CaseName());
 
 class SqliteRegistryTest : public TempStores {};
 

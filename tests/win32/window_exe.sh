@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# The real pathnab.exe under Wine on Xvfb with openbox: the About box alone without a path;
+# with a path of spaces and non-ASCII/CJK characters the window opens where the placement rule
+# puts it by the real Win32 frame, lists 8 rows, Escape ends it and stores nothing, a click on
+# Full Path leaves exactly that path on the clipboard and stores the size as REG_SZ text, the
+# C++ syntax doubles the backslashes; a clipboard held open elsewhere gives a message and the
+# window stays; Help > About and both System Info outcomes.
+#   window_exe.sh PREFIX BIN_DIR SOURCE_DIR
+set -euo pipefail
+prefix=$1 bin=$2 source=$3
+work=$(mktemp -d)
+source "$source/tests/win32/wine_session.sh"
+sysinfo_key='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
+cleanup() {
+  stop_wine_session
+  wine reg delete "$sysinfo_key" /v PATH /f </dev/null >/dev/null 2>&1 || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+start_wine_session
+quiet wine_run reg delete "$sysinfo_key" /v PATH /f || true
+cp "$bin/wine_companion.exe" "$folder_unix/sysinfo.exe"
+
+# "left top width height clientLeft clientTop clientWidth clientHeight", from Windows itself.
+rects() { output_of wine_run "$bin/wine_companion.exe" --rects "Tallwick - Pathnab"; }
+
+near() { local d=$(($1 - $2)); [ "${d#-}" -le 1 ]; }
+
+check_placement() {
+  local x=$1 y=$2 got want
+  got=$(rects) || fail "no window rectangles"
+  want=$(awk -v x="$x" -v y="$y" -v r="$got" -v sw=1024 -v sh=768 'BEGIN {
+    split(r, v, " "); w = v[3]; h = v[4]; cw = v[7]; ch = v[8]
+    top = y - (h - ch); left = x - (w - cw) - cw / 6
+    if (h + top > sh) top = sh - h
+    if (w + left > sw) left = sw - w
+    if (left < 0) left = 0
+    if (top < 0) top = 0
+    printf "%d %d\n", left + 0.5, top + 0.5 }')
+  # Openbox keeps its own frame on the screen, a pixel wider than the one Wine reports.
+  local gx gy wx wy
+  read -r gx gy _ <<<"$got"
+  read -r wx wy <<<"$want"
+  near "$gx" "$wx" && near "$gy" "$wy" || fail "pointer $x $y: window at '$got', expected $want"
+  pass "pointer $x $y: outer corner at $want"
+}
+
+# Clicks row 1 (Full Path): the window's X client is the menu bar and the client area.
+click_full_path() {
+  local client_top window_top
+  client_top=$(rects | cut -d' ' -f6)
+  window_top=$(xwininfo -id "$win" | awk '/Absolute upper-left Y/ {print $NF}')
+  xdotool mousemove --window "$win" 40 $((client_top - window_top + 8)) click 1
+}
+
+ended() {
+  wait_for_return "$pid"
+  [ "$status" -eq 0 ] || fail "exit status $status"
+}
+
+# The stored values as the registry file shows them (UTF-16 there).
+stored_settings() {
+  local file="$work/settings.reg"
+  rm -f "$file"
+  quiet wine_run reg export "$settings" "Z:${file//\//\\}" /y || return 0
+  iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' | grep '^"'
+}
+
+expect_clipboard_text() {
+  local got
+  got=$(xclip -o -selection clipboard 2>/dev/null) || true
+  [ "$got" = "$1" ] || fail "clipboard holds '$got', expected '$1'"
+}
+
+launch "$bin/pathnab.exe"
+about=$(window_named '^About Pathnab from www.tallwick.example$') || fail "no About box without a path"
+press "$about" Return
+ended
+[ -z "$(stored_settings)" ] || fail "the About box alone stored settings"
+pass "no path: the About box alone, closed by Enter, then the end, nothing stored"
+
+open_window 500 400
+rows=$(output_of wine_run "$bin/wine_companion.exe" --rows "Tallwick - Pathnab")
+[ "$rows" = 8 ] || fail "$rows rows, expected 8 (the short name differs)"
+check_placement 500 400
+press "$win" Escape
+ended
+[ -z "$(stored_settings)" ] || fail "Escape stored settings"
+pass "8 rows; Escape ends and stores nothing"
+
+launch "$bin/wine_companion.exe" --hold-clipboard-open
+sleep 1
+open_window 1020 760
+check_placement 1020 760
+click_full_path
+pathnab=$pid
+message=$(window_named '^Pathnab$') || fail "no message while another program holds the clipboard open"
+press "$message" Return
+xdotool search --onlyvisible --name '^Tallwick - Pathnab$' >/dev/null || fail "the window closed without a copy"
+[ -z "$(stored_settings)" ] || fail "a copy that failed stored settings"
+pass "clipboard held open by another program: a message, the window stays open"
+quiet wine_run "$bin/wine_companion.exe" --end
+launch "$bin/wine_companion.exe" --hold
+pid=$pathnab
+click_full_path
+ended
+expect_clipboard_text "$path"
+[ "$(stored_settings)" = $'"Height"="2535"\n"Width"="7695"' ] || fail "stored: $(stored_settings)"
+pass "a click on Full Path copies it exactly; Height and Width stored as REG_SZ text"
+
+open_window 300 300
+press "$win" alt+s c
+press "$win" Down Return
+ended
+expect_clipboard_text "${path//\\/\\\\}"
+pass "C++ syntax: the backslashes doubled; Enter in the list is Select"
+
+# 2540 twips is no whole number of pixels: a save would store 2535.
+quiet wine_run reg add "$settings" /v Height /t REG_SZ /d 2540 /f
+open_window 300 300
+press "$win" Tab Return
+ended
+[ "$(stored_settings)" = $'"Height"="2540"\n"Width"="7695"' ] || fail "Cancel by Enter stored: $(stored_settings)"
+expect_clipboard_text "${path//\\/\\\\}"
+pass "Enter on the focused Cancel button cancels: nothing copied, nothing stored"
+
+open_window 300 300
+press "$win" alt+h a
+about=$(window_named '^About Pathnab from www.tallwick.example$') || fail "Help > About shows no box"
+press "$about" alt+s
+message=$(window_named '^Pathnab$') || fail "no message without a System Info program"
+press "$message" Return
+pass "System Info with nothing registered: the unavailable message"
+quiet wine_run reg add "$sysinfo_key" /v PATH /t REG_SZ /d "$folder\\sysinfo.exe" /f
+press "$about" alt+s
+for _ in $(seq 100); do [ -e "$folder_unix/sysinfo.exe.started" ] && break; sleep 0.1; done
+[ -e "$folder_unix/sysinfo.exe.started" ] || fail "the registered System Info program did not start"
+xdotool search --onlyvisible --name '^About Pathnab' >/dev/null || fail "System Info closed the About box"
+# The focus is on "System Info..." now, where Enter would press it; Escape is OK.
+press "$about" Escape
+press "$win" alt+f x
+ended
+pass "Help > About: the registered System Info program starts; Escape closes the box; File > Exit ends"

@@ -1,0 +1,85 @@
+// Test equipment, not part of Pathnab. Started with no argument it leaves a file
+// "<its own path>.started" and ends: the proof that a program started it. With "--hold" it
+// stays, invisible, for up to two minutes: Wine's clipboard lives in a process that ends with
+// the last Wine program, and a test reads the clipboard after Pathnab has ended; with
+// "--hold-clipboard-open" it also keeps the clipboard open all that time, so no other program
+// can write there; "--end" ends every companion that holds. With
+// "--rects TITLE" it prints the window's outer rectangle and its client area in screen pixels
+// as Windows reports them: "left top width height clientLeft clientTop clientWidth clientHeight";
+// with "--rows TITLE" the number of rows in that window's list.
+#include <windows.h>
+#include <shellapi.h>
+// After the Win32 headers, which it needs.
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr UINT kHoldMs = 120000;
+constexpr wchar_t kHolderTitle[] = L"wine companion holding";
+
+void LeaveStartedMark() {
+    std::wstring self(MAX_PATH, L'\0');
+    self.resize(GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
+    HANDLE mark = CreateFileW((self + L".started").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (mark != INVALID_HANDLE_VALUE) CloseHandle(mark);
+}
+
+void Hold(bool clipboardOpen) {
+    HWND window = CreateWindowExW(0, L"STATIC", kHolderTitle, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    if (clipboardOpen && !OpenClipboard(window)) return;
+    SetTimer(window, 1, kHoldMs, nullptr);
+    MSG message{};
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_TIMER || message.message == WM_APP) break;
+        DispatchMessageW(&message);
+    }
+}
+
+int PrintRects(const wchar_t* title) {
+    HWND window = FindWindowW(nullptr, title);
+    RECT outer{}, client{};
+    if (!window || !GetWindowRect(window, &outer) || !GetClientRect(window, &client)) return 1;
+    POINT corner{0, 0};
+    ClientToScreen(window, &corner);
+    std::printf("%ld %ld %ld %ld %ld %ld %ld %ld\n", outer.left, outer.top, outer.right - outer.left,
+                outer.bottom - outer.top, corner.x, corner.y, client.right, client.bottom);
+    return 0;
+}
+
+// A killed Wine process lives on in another Unix process, so holders are ended by a message.
+int EndHolders() {
+    for (HWND holder = nullptr; (holder = FindWindowExW(HWND_MESSAGE, holder, L"STATIC", kHolderTitle));) {
+        PostMessageW(holder, WM_APP, 0, 0);
+    }
+    return 0;
+}
+
+int PrintRows(const wchar_t* title) {
+    HWND window = FindWindowW(nullptr, title);
+    HWND list = window ? FindWindowExW(window, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
+    if (!list) return 1;
+    std::printf("%d\n", ListView_GetItemCount(list));
+    return 0;
+}
+
+}  // namespace
+
+int main() {
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    const std::wstring option = count > 1 ? arguments[1] : L"";
+    if (option == L"--rects" && count > 2) return PrintRects(arguments[2]);
+    if (option == L"--rows" && count > 2) return PrintRows(arguments[2]);
+    if (option == L"--end") return EndHolders();
+    if (option == L"--hold" || option == L"--hold-clipboard-open") {
+        Hold(option == L"--hold-clipboard-open");
+    } else {
+        LeaveStartedMark();
+    }
+    return 0;
+}

@@ -1,0 +1,90 @@
+# Sourced: Xvfb with openbox and the build's Wine prefix, set up for Pathnab's windows.
+# Needs $prefix, $bin, $source and $work; defines $folder/$folder_unix (a folder on C: that is
+# removed at the end) and $path (a file in it named with blanks and non-ASCII/CJK characters).
+# Call start_wine_session, and stop_wine_session when done.
+source "$source/tests/e2e/tools/xvfb_session.sh"
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+folder_unix="$prefix/drive_c/pathnab window"
+folder='C:\pathnab window'
+name='Données longname 日本.txt'
+path="$folder\\$name"
+settings='HKCU\Software\Tallwick\Pathnab'
+wm_pid=
+
+# The first call boots the prefix and leaves its wineserver running; later calls use it.
+bash "$source/tests/win32/wine.sh" "$prefix" "$bin/wine_companion.exe" --rows none >/dev/null 2>&1 || true
+wine_run() { wine "$@" </dev/null; }
+quiet() { "$@" >/dev/null 2>&1; }
+# A program's output through a file: a pipe would stay open as long as Wine's session runs.
+output_of() {
+  "$@" >"$work/output" 2>/dev/null || return 1
+  tr -d '\r' <"$work/output"
+}
+
+# Starts a Windows program in the background; its pid goes to $pid.
+launch() {
+  wine_run "$@" >>"$work/wine.log" 2>&1 &
+  pid=$!
+  launched+=("$pid")
+}
+
+# No stored settings; Tahoma in the prefix and a CJK face for the faces Wine links to it (else
+# CJK draws as boxes); the test file.
+prepare_prefix() {
+  quiet wine_run reg delete "$settings" /f || true
+  mkdir -p "$prefix/drive_c/windows/Fonts" "$folder_unix"
+  cp /usr/share/wine/fonts/tahoma*.ttf "$prefix/drive_c/windows/Fonts/"
+  for face in "MS UI Gothic" SimSun PMingLiU Gulim; do
+    quiet wine_run reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ \
+      /d "WenQuanYi Micro Hei" /f
+  done
+  : >"$folder_unix/$name"
+}
+
+start_openbox() {
+  openbox --sm-disable >"$work/wm.log" 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return
+    sleep 0.1
+  done
+  fail "openbox did not start"
+}
+
+# Keys to the window, made the active one first (the manager may still be busy with another).
+press() {
+  for _ in $(seq 25); do
+    xdotool windowactivate --sync "$1" 2>/dev/null || true
+    [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && break
+    sleep 0.2
+  done
+  [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] || fail "window $1 cannot be activated"
+  shift
+  for key in "$@"; do xdotool key --clearmodifiers "$key"; sleep 0.3; done
+}
+
+main_window() {
+  win=$(window_named '^Tallwick - Pathnab$') || fail "no main window"
+}
+
+# pathnab.exe with the pointer at X Y; the path's words as separate arguments, which Wine joins
+# with single blanks into exactly the path's command line.
+open_window() {
+  xdotool mousemove "$1" "$2"
+  local words
+  read -r -a words <<<"$path"
+  launch "$bin/pathnab.exe" "${words[@]}"
+  main_window
+}
+
+stop_wine_session() {
+  wine "$bin/wine_companion.exe" --end </dev/null >/dev/null 2>&1 || true
+  [ -z "$wm_pid" ] || kill "$wm_pid" 2>/dev/null
+  stop_session
+  rm -rf "$folder_unix"
+}
+
+start_wine_session() {
+  prepare_prefix
+  start_openbox
+}
