@@ -2,15 +2,10 @@
 # Builds the .deb, installs it with apt, checks the installed programs, entries and man pages,
 # runs lintian, and removes it again: no file of the package may be left behind.
 set -euo pipefail
-build=$PATHNAB_BIN/..
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo -n)
+source "$(dirname "$0")/tools/package_install.sh"
 fail() { echo "FAIL: $*" >&2; exit 1; }
-dpkg-query -W -f='${Status}' pathnab 2>/dev/null | grep -q 'install ok installed' &&
-  fail "pathnab is installed already; this test installs and removes it"
 
-(cd "$build" && cpack -G DEB >/dev/null)
-deb=$(ls "$build"/pathnab_*_"$(dpkg --print-architecture)".deb)
+build_package
 mapfile -t files < <(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print substr($6, 2)}')
 [ ${#files[@]} -gt 0 ] || fail "the package holds no file"
 for f in "${files[@]}"; do [ ! -e "$f" ] || fail "$f exists before the install"; done
@@ -18,10 +13,8 @@ for f in "${files[@]}"; do [ ! -e "$f" ] || fail "$f exists before the install";
 mapfile -t new_folders < <(dpkg-deb -c "$deb" | awk '$1 ~ /^d/ {print substr($6, 2)}' |
   while read -r d; do [ -e "$d" ] || echo "$d"; done)
 
-remove() { DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=900 purge -y -qq pathnab >/dev/null 2>&1 || true; }
-trap remove EXIT
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends "$deb" >/dev/null
-
+trap remove_package EXIT
+install_package
 [ "$(command -v pathnab-forms)" = /usr/bin/pathnab-forms ] || fail "pathnab-forms is not on PATH"
 work=$(mktemp -d)
 name="$work/a b \$(touch x) \`y\` é.txt"
@@ -46,7 +39,7 @@ lintian_output=$(lintian --tag-display-limit 0 "$deb" || true)
 echo "$lintian_output"
 if grep -q '^E:' <<<"$lintian_output"; then fail "lintian reports errors"; fi
 
-remove
+remove_package
 trap - EXIT
 for f in "${files[@]}" "${new_folders[@]}"; do [ ! -e "$f" ] || fail "$f is left after removal"; done
 echo "installed package: ok (${#files[@]} files and ${#new_folders[@]} new folders installed and removed)"

@@ -25,13 +25,22 @@ cmp "$uca" "$work/original" || fail "remove did not give back the user's file by
 python3 "$command" remove
 cmp "$uca" "$work/original" || fail "a second remove changed the file"
 
-# Without a user file, add starts from the system's default actions and keeps them.
-rm "$uca"
+# A user file that holds just the system's defaults is the user's own: remove keeps it.
 cp "$work/original" "$XDG_CONFIG_DIRS/Thunar/uca.xml"
+python3 "$command" remove
+cmp "$uca" "$work/original" || fail "remove changed a user file without the action"
+
+# Without a user file, add starts from the system's default actions and keeps them; remove
+# takes the file away again, so Thunar reads the system's defaults as before.
+rm "$uca"
 python3 "$command" add
 grep -q 'Open Terminal Here' "$uca" || fail "the system's default actions were dropped"
 python3 "$command" remove
-cmp "$uca" "$work/original" || fail "remove after a fresh add left more than the defaults"
+[ ! -e "$uca" ] || fail "remove after a fresh add left a copy of the system's defaults"
+rm "$XDG_CONFIG_DIRS/Thunar/uca.xml"
+python3 "$command" add
+python3 "$command" remove
+[ ! -e "$uca" ] || fail "remove after a fresh add without system defaults left a file"
 
 printf 'no closing element' > "$uca"
 if python3 "$command" add 2>/dev/null; then fail "a file without </actions> was accepted"; fi

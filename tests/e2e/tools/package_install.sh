@@ -1,0 +1,24 @@
+# Sourced: builds the .deb from the build folder above $PATHNAB_BIN into $deb and installs it
+# with apt; remove_package purges it again. The package is installed system-wide, so one test
+# run at a time on a machine: build_package waits for a lock held until the script ends.
+# Needs fail().
+package_sudo=()
+[ "$(id -u)" -eq 0 ] || package_sudo=(sudo -n)
+package_apt=("${package_sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900)
+
+build_package() {
+  exec 8>/tmp/pathnab-package-test.lock
+  flock -w 900 8 || fail "another test run keeps the package installed"
+  (cd "$PATHNAB_BIN/.." && cpack -G DEB >/dev/null)
+  deb=$(ls "$PATHNAB_BIN/.."/pathnab_*_"$(dpkg --print-architecture)".deb)
+}
+
+install_package() {
+  dpkg-query -W -f='${Status}' pathnab 2>/dev/null | grep -q 'install ok installed' &&
+    fail "pathnab is installed already; this test installs and removes it"
+  "${package_apt[@]}" install -y -qq --no-install-recommends "$deb" >/dev/null
+}
+
+remove_package() {
+  "${package_apt[@]}" purge -y -qq pathnab >/dev/null 2>&1 || true
+}
