@@ -261,6 +261,8 @@ usage_errors=(
     "|no path"
     "--|no path"
     "--json|no path"
+    $'--a\nb|--a\\nb'
+    $'--syntax=x\ty\e[2J|x\\ty\\x1b[2J'
 )
 for case in "${usage_errors[@]}"; do
     argument=${case%%|*} message=${case#*|}

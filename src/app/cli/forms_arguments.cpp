@@ -1,6 +1,7 @@
 #include "app/cli/forms_arguments.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace pathnab {
@@ -19,6 +20,26 @@ std::optional<SyntaxMode> SyntaxNamed(std::string_view name) {
     return std::nullopt;
 }
 
+// The argument as the message quotes it: a control character is written as an escape, so the
+// message stays one line and cannot move a terminal's cursor.
+std::string Printable(std::string_view argument) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string shown;
+    for (const char c : argument) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            shown += "\\n";
+        } else if (c == '\t') {
+            shown += "\\t";
+        } else if (byte < 0x20 || byte == 0x7f) {
+            shown += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
 // Applies one option to request; the error text when it is not one of ours.
 std::optional<UsageError> ApplyOption(const std::string& option, FormsRequest& request, bool& help,
                                       bool& version) {
@@ -32,13 +53,13 @@ std::optional<UsageError> ApplyOption(const std::string& option, FormsRequest& r
         const std::string_view name = std::string_view(option).substr(kSyntaxOption.size());
         const auto syntax = SyntaxNamed(name);
         if (!syntax) {
-            return UsageError{"unknown syntax '" + std::string(name) + "' (use --syntax=c or --syntax=normal)"};
+            return UsageError{"unknown syntax '" + Printable(name) + "' (use --syntax=c or --syntax=normal)"};
         }
         request.syntax = *syntax;
     } else if (option == "--syntax") {
         return UsageError{"--syntax needs a value: --syntax=c or --syntax=normal"};
     } else {
-        return UsageError{"unknown option '" + option + "' (put -- before a path that starts with -)"};
+        return UsageError{"unknown option '" + Printable(option) + "' (put -- before a path that starts with -)"};
     }
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 // Pathnab: the window that lists one path's forms and puts the chosen one on the clipboard.
 #include <QApplication>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -22,6 +23,10 @@
 namespace pathnab {
 namespace {
 
+// How long an X clipboard manager may take to read the copied text, and then to take it over.
+constexpr std::chrono::milliseconds kManagerReading{500};
+constexpr std::chrono::milliseconds kManagerTakeover{2000};
+
 // Qt aborts when it cannot reach the display server it picks, so the program looks first.
 // A platform named by QT_QPA_PLATFORM other than X11 or Wayland needs neither.
 bool ChooseDisplayServer() {
@@ -34,13 +39,16 @@ bool ChooseDisplayServer() {
 }
 
 // After a copy the text must stay pasteable once the window is gone, and the command that
-// started the program returns now. An X clipboard manager takes the text over when Qt shuts
-// down (which may wait seconds for a slow manager); otherwise this process stays, invisible,
-// until another program owns the clipboard.
-void KeepCopiedText(const QtClipboard& clipboard, CallerLink& caller) {
+// started the program returns now. An X clipboard manager gets a moment to read the text, then
+// the clipboard is handed over to it; when it does not offer the text afterwards, or there is
+// none, this process stays, invisible, until another program owns the clipboard.
+void KeepCopiedText(QtClipboard& clipboard, CallerLink& caller) {
     if (!clipboard.HoldsCopiedText()) return;
     caller.Release();
-    if (QGuiApplication::platformName() == "xcb" && X11ClipboardManagerRunning()) return;
+    if (QGuiApplication::platformName() == "xcb" && X11ClipboardManagerRunning()) {
+        clipboard.ServeUntilTaken(kManagerReading);
+        if (clipboard.HandOver(kManagerTakeover)) return;
+    }
     clipboard.ServeUntilTaken();
 }
 

@@ -40,18 +40,22 @@ std::string_view WithoutTrailingSlashes(std::string_view text) {
     return text;
 }
 
+// A backslash in a mount's source would read as a separator of the UNC name made from it.
+bool HasBackslash(std::string_view source) { return source.find('\\') != std::string_view::npos; }
+
 // "//server/share[/sub]" of a CIFS/SMB mount, without its leading slashes.
 std::optional<std::string_view> SmbServerAndShare(std::string_view source) {
-    if (!source.starts_with("//")) return std::nullopt;
+    if (!source.starts_with("//") || HasBackslash(source)) return std::nullopt;
     source = WithoutTrailingSlashes(source.substr(2));
     if (source.empty() || source.front() == '/') return std::nullopt;
     return source;
 }
 
-// "server:/export" of an NFS mount as "server/export".
+// "server:/export" of an NFS mount as "server/export"; a server with a slash is a local device.
 std::optional<std::string> NfsServerAndExport(std::string_view source) {
     const auto colon = source.find(":/");
-    if (colon == 0 || colon == std::string_view::npos) return std::nullopt;
+    if (colon == 0 || colon == std::string_view::npos || HasBackslash(source)) return std::nullopt;
+    if (source.substr(0, colon).find('/') != std::string_view::npos) return std::nullopt;
     std::string joined(source.substr(0, colon));
     joined += WithoutTrailingSlashes(source.substr(colon + 1));
     return joined;

@@ -106,10 +106,10 @@ SambaPrefetch::~SambaPrefetch() {
 SambaPrefetch::Answers SambaPrefetch::Ask(const std::shared_ptr<LocalSambaServer>& samba) {
     Answers answers;
     SambaShareListing shares(samba);
-    answers.listing.emplace();
+    answers.listing = Listing{};
     answers.listing->code = shares.Enumerate("", kPrefetchedLevel, answers.listing->records);
     SambaOperatingSystem os(samba);
-    answers.name.emplace();
+    answers.name = ComputerName{};
     answers.name->found = os.GetComputerName(answers.name->name);
     return answers;
 }

@@ -59,6 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
         MountCase{"/net/over/a.txt", 2250, ""},
         MountCase{"/net/under/a.txt", 0, R"(\\second\share\a.txt)"},
         MountCase{"/cover/share/a.txt", 2250, ""},
+        MountCase{"/mnt/not-a-host/a.txt", 2250, ""},
+        MountCase{"/mnt/backslashed/a.txt", 2250, ""},
         MountCase{"/home/me/a.txt", 2250, ""}), CaseName());
 
 class DesktopFuseCase : public ::testing::TestWithParam<MountCase> {};
