@@ -72,8 +72,10 @@ expect_clipboard_text() {
   [ "$got" = "$1" ] || fail "clipboard holds '$got', expected '$1'"
 }
 
+# The first Wine window of a new prefix waits for Wine's desktop process and its fonts: on a
+# fresh, busy machine that took longer than 20 s.
 launch "$bin/pathnab.exe"
-about=$(window_named '^About Pathnab from www.tallwick.example$') || fail "no About box without a path"
+about=$(window_named '^About Pathnab from www.tallwick.example$' 90) || fail "no About box without a path"
 press "$about" Return
 ended
 [ -z "$(stored_settings)" ] || fail "the About box alone stored settings"
