@@ -50,8 +50,10 @@ stored_settings() {
   iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' | grep '^"'
 }
 
+# The first Wine window of a new prefix waits for Wine's desktop process and its fonts: on a
+# fresh, busy machine that took longer than 20 s.
 launch "$bin/pathnab.exe"
-about=$(window_named '^About Pathnab from www.tallwick.example$') || fail "no About box without a path"
+about=$(window_named '^About Pathnab from www.tallwick.example$' 90) || fail "no About box without a path"
 press "$about" Return
 ended
 [ -z "$(stored_settings)" ] || fail "the About box alone stored settings"

@@ -24,9 +24,10 @@ stop_session() {
   wait "$xvfb_pid" 2>/dev/null || true
 }
 
-# The id of the visible window whose name matches the pattern, waiting up to 20 s.
+# The id of the visible window whose name matches the pattern, waiting up to 20 s or as many
+# seconds as a second argument gives.
 window_named() {
-  timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n1
+  timeout "${2:-20}" xdotool search --sync --onlyvisible --name "$1" | head -n1
 }
 
 # The stored window size as "HEIGHTxWIDTH".
