@@ -72,7 +72,8 @@ chosen="$work_win\\Données & co 日本.txt"
 launch "$bin/wine_companion.exe" --hold
 xdotool mousemove 300 300
 launch "$bin/verb_probe.exe" --run '*' "$chosen"
-main_window
+# It may be the first window of a new prefix, which can take long to appear on a busy machine.
+main_window 90
 click_full_path
 ended
 expect_clipboard_text "$chosen"

@@ -64,8 +64,9 @@ press() {
   for key in "$@"; do xdotool key --clearmodifiers "$key"; sleep 0.3; done
 }
 
+# Waits SECONDS (20 by default) for it.
 main_window() {
-  win=$(window_named '^Tallwick - Pathnab$') || fail "no main window"
+  win=$(window_named '^Tallwick - Pathnab$' "${1:-20}") || fail "no main window"
 }
 
 # pathnab.exe with the pointer at X Y; the path's words as separate arguments, which Wine joins

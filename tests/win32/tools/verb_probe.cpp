@@ -17,7 +17,8 @@
 
 namespace {
 
-constexpr DWORD kWaitMilliseconds = 20000;
+// Long enough for the real program's first window in a new prefix and a click on it.
+constexpr DWORD kWaitMilliseconds = 120000;
 
 std::wstring RegisteredCommand(const std::wstring& className) {
     const std::wstring key = L"Software\\Classes\\" + className + L"\\shell\\Pathnab\\command";
