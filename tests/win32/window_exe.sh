@@ -113,7 +113,7 @@ press "$message" Return
 pass "System Info with nothing registered: the unavailable message"
 quiet wine_run reg add "$sysinfo_key" /v PATH /t REG_SZ /d "$folder\\sysinfo.exe" /f
 press "$about" alt+s
-for _ in $(seq 100); do [ -e "$folder_unix/sysinfo.exe.started" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -e "$folder_unix/sysinfo.exe.started" ] && break; sleep 0.1; done
 [ -e "$folder_unix/sysinfo.exe.started" ] || fail "the registered System Info program did not start"
 xdotool search --onlyvisible --name '^About Pathnab' >/dev/null || fail "System Info closed the About box"
 # The focus is on "System Info..." now, where Enter would press it; Escape is OK.
