@@ -1,6 +1,7 @@
 #include "settings/sqlite/sqlite_registry.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -276,25 +277,38 @@ std::string UserConfigFolder() {
     return home.empty() ? std::string() : home + "/.config";
 }
 
-// Relative entries do not count, as with XDG_CONFIG_HOME.
-std::string MachineConfigFolder() {
+// The absolute entries of XDG_CONFIG_DIRS, most important first; relative ones do not count,
+// as with XDG_CONFIG_HOME. Unset or without an absolute entry: /etc/xdg.
+std::vector<std::string> MachineConfigFolders() {
     const char* dirs = std::getenv("XDG_CONFIG_DIRS");
     std::string_view list = dirs == nullptr ? std::string_view() : std::string_view(dirs);
+    std::vector<std::string> folders;
     while (!list.empty()) {
         std::size_t colon = list.find(':');
         std::string_view entry = list.substr(0, colon);
-        if (!entry.empty() && entry.front() == '/') return std::string(entry);
+        if (!entry.empty() && entry.front() == '/') folders.emplace_back(entry);
         list = colon == std::string_view::npos ? std::string_view() : list.substr(colon + 1);
     }
-    return "/etc/xdg";
+    if (folders.empty()) folders.emplace_back("/etc/xdg");
+    return folders;
+}
+
+// The first folder that holds a store (a desktop may put its own folder before /etc/xdg),
+// else the first folder, where a first write creates it.
+std::string MachineStore() {
+    const std::vector<std::string> folders = MachineConfigFolders();
+    for (const std::string& folder : folders) {
+        struct stat info {};
+        if (stat((folder + kStoreFile).c_str(), &info) == 0) return folder + kStoreFile;
+    }
+    return folders.front() + kStoreFile;
 }
 
 }  // namespace
 
 SqliteStorePaths StorePathsFromEnvironment() {
     std::string user = UserConfigFolder();
-    return SqliteStorePaths{user.empty() ? std::string() : user + kStoreFile,
-                            MachineConfigFolder() + kStoreFile};
+    return SqliteStorePaths{user.empty() ? std::string() : user + kStoreFile, MachineStore()};
 }
 
 std::unique_ptr<Registry> MakeSqliteRegistry(const SqliteStorePaths& paths) {

@@ -13,8 +13,9 @@ struct SqliteStorePaths {
     std::string machineStore;
 };
 
-// $XDG_CONFIG_HOME/pathnab/registry.db (default ~/.config) and the first $XDG_CONFIG_DIRS
-// entry's pathnab/registry.db (default /etc/xdg), read from the environment now.
+// $XDG_CONFIG_HOME/pathnab/registry.db (default ~/.config) and pathnab/registry.db in the
+// first $XDG_CONFIG_DIRS entry that holds one (default /etc/xdg), else in the first entry;
+// read from the environment and the file system now.
 SqliteStorePaths StorePathsFromEnvironment();
 
 std::unique_ptr<Registry> MakeSqliteRegistry(const SqliteStorePaths& paths);

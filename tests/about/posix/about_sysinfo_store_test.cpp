@@ -1,5 +1,8 @@
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -85,7 +88,8 @@ protected:
     }
 
     TestFolder folder;
-    ScopedEnvironment configDirs{"XDG_CONFIG_DIRS", (folder.path / "xdg").string() + ":/etc/xdg"};
+    // Only temporary folders: an installed package's store in /etc/xdg would be found first.
+    ScopedEnvironment configDirs{"XDG_CONFIG_DIRS", (folder.path / "xdg").string()};
     ScopedEnvironment configHome{"XDG_CONFIG_HOME", (folder.path / "home").string()};
     std::unique_ptr<Registry> registry;
     std::unique_ptr<ProgramStarter> starter = MakePosixProgramStarter();
@@ -123,6 +127,47 @@ TEST_F(AboutSysInfoStore, RegisteredFolderWithoutTheProgramShowsTheMessage) {
     RegisterText(kSysInfoFolderKey, "MSINFO", (folder.path / "tools").string());
     StartSysInfo();
     EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+// What the About box manages as an ordinary user with a store it may only read: 0 when the
+// value was read and a write refused. Root reads and writes any file, so a child process
+// run as root takes an id no account has first.
+int ReadOnlyOutcome(const std::string& expected) {
+    constexpr uid_t kThrowawayId = 61999;
+    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(kThrowawayId) != 0 ||
+                           setuid(kThrowawayId) != 0)) {
+        return 10;
+    }
+    const auto reader = MakeSqliteRegistry(StorePathsFromEnvironment());
+    std::string path;
+    if (!GetKeyValue(*reader, regroot::kLocalMachine, kSysInfoProgramKey, "PATH", path)) return 11;
+    if (path != expected) return 12;
+    RegKey key = 0;
+    if (reader->OpenKey(regroot::kLocalMachine, kSysInfoProgramKey, regaccess::kAboutBox, key) != 0) {
+        return 13;
+    }
+    const std::uint8_t text[] = {'x', 0};
+    return reader->SetValue(key, "PATH", regtype::kSz, text) == regstatus::kAccessDenied ? 0 : 14;
+}
+
+TEST_F(AboutSysInfoStore, OrdinaryUserReadsTheReadOnlyStoreAndCannotWriteIt) {
+    RegisterText(kSysInfoProgramKey, "PATH", "/usr/bin/hardinfo");
+    registry.reset();
+    const fs::path storeFolder = folder.path / "xdg" / "pathnab";
+    fs::permissions(folder.path, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+    fs::permissions(storeFolder / "registry.db", fs::perms::owner_read | fs::perms::group_read |
+                                                     fs::perms::others_read);
+    fs::permissions(storeFolder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                     fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) _exit(ReadOnlyOutcome("/usr/bin/hardinfo"));
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    fs::permissions(storeFolder, fs::perms::owner_all, fs::perm_options::add);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "10: no other id, 11: not read, 12: other text, "
+                                         "13: key not opened, 14: write not refused";
 }
 
 }  // namespace

@@ -342,5 +342,23 @@ TEST_F(StorePathsTest, FollowsTheXdgVariables) {
     }
 }
 
+// Xubuntu puts its own folder before /etc/xdg; a store installed in /etc/xdg must be found.
+TEST_F(StorePathsTest, MachineStoreIsTheFirstEntryThatHoldsOne) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "pathnab-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    const std::filesystem::path root = pattern;
+    const std::string dirs = (root / "desktop").string() + ":relative:" + (root / "second").string() +
+                             ":" + (root / "third").string();
+    setenv("XDG_CONFIG_DIRS", dirs.c_str(), 1);
+    const auto store = [&](const char* folder) { return (root / folder / "pathnab/registry.db").string(); };
+    EXPECT_EQ(StorePathsFromEnvironment().machineStore, store("desktop")) << "none holds one yet";
+    for (const char* folder : {"third", "second", "desktop"}) {
+        std::filesystem::create_directories(root / folder / "pathnab");
+        std::ofstream(store(folder)).put('x');
+        EXPECT_EQ(StorePathsFromEnvironment().machineStore, store(folder));
+    }
+    std::filesystem::remove_all(root);
+}
+
 }  // namespace
 }  // namespace pathnab
