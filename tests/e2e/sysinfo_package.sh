@@ -54,6 +54,8 @@ xdotool search --onlyvisible --name '^About Pathnab' >/dev/null || fail "the Abo
 pass "System Info starts the registered hardinfo as the user ($(xdotool getwindowname "$sysinfo")); the About box stays"
 close_about
 kill "$sysinfo_pid"
+for _ in $(seq 50); do running "$sysinfo_pid" || break; sleep 0.1; done
+running "$sysinfo_pid" && fail "hardinfo did not end"
 [ "$(sha256sum < "$machine_store")" = "$store_sum" ] || fail "the machine-wide store was changed"
 
 # A registered program that is not there: the message, and the box stays usable.
