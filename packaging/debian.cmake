@@ -7,7 +7,7 @@ set(CPACK_PACKAGE_VENDOR ${PATHNAB_COMPANY})
 set(CPACK_PACKAGE_CONTACT "Pathnab developers <pathnab@tallwick.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "copy a file's path from the file manager's context menu")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Pathnab opens a small window next to the mouse pointer listing a file's path\n as full path, file name, base name, short path, file:// URL and UNC path;\n the row clicked goes to the clipboard. The package adds a Pathnab item to\n the context menus of Nautilus, Dolphin, Nemo, Caja and PCManFM-Qt, an Open\n With entry for other file managers, and a command that adds the item to\n Thunar's custom actions.")
+    "Pathnab opens a small window next to the mouse pointer listing a file's path\n as full path, file name, base name, short path, file:// URL and UNC path;\n the row clicked goes to the clipboard. The package adds a Pathnab item to\n the context menus of Nautilus, Dolphin, Nemo, Caja and PCManFM-Qt, a hidden\n desktop entry that launchers start by name, and a command that adds the item\n to Thunar's custom actions.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

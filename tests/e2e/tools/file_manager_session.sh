@@ -68,12 +68,20 @@ close_file_manager() {
   sleep 1
 }
 
-# The file manager's menu starts Pathnab with the item as its one argument, byte for byte; a
-# click on Full Path copies it; nothing ran the name as a command.
+# "Pathnab" from the file manager's menu on the item passes expect_pathnab_copying.
 expect_pathnab_from_menu() {
-  local item=$1 win pathnab_pid
+  local item=$1
   open_context_menu "$(dirname "$item")"
   choose_pathnab "$item"
+  expect_pathnab_copying "$item"
+  close_file_manager
+  pass "'$item' went from the context menu to Pathnab and the clipboard unchanged"
+}
+
+# A Pathnab window appears, started with the item as its one argument, byte for byte; a click
+# on Full Path copies it; nothing ran the name as a command.
+expect_pathnab_copying() {
+  local item=$1 win pathnab_pid
   win=$(window_named '^Tallwick - Pathnab$') || fail "no Pathnab window for '$item'"
   pathnab_pid=$(xdotool getwindowpid "$win")
   printf '%s\0' "$item" > "$work/expected_arguments"
@@ -85,6 +93,4 @@ expect_pathnab_from_menu() {
   expect_clipboard "$item"
   [ ! -e "$HOME/pwned" ] || fail "a shell ran the name '$item'"
   echo taken | xclip -selection clipboard
-  close_file_manager
-  pass "'$item' went from the context menu to Pathnab and the clipboard unchanged"
 }
