@@ -5,14 +5,31 @@ set -euo pipefail
 command -v dolphin >/dev/null || { echo "dolphin is not installed"; exit 77; }
 source "$(dirname "$0")/tools/file_manager_session.sh"
 
+# Waits up to 10 s for a popup menu of the window class to be shown: keys sent before it is
+# mapped go to the view behind it.
+expect_popup_menu() {
+  local w
+  for _ in $(seq 100); do
+    for w in $(xdotool search --onlyvisible --class "$1"); do
+      xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_POPUP_MENU && return 0
+    done
+    sleep 0.1
+  done
+  fail "no context menu from $1"
+}
+
 open_context_menu() {
   start_file_manager dolphin dolphin "$1"
   sleep 1
   keys ctrl+a Menu
+  expect_popup_menu dolphin
 }
 
-# The service menu sits at the top level, just above "Activities" and "Properties".
-choose_pathnab() { keys Up Up Up Return; }
+# "Pathnab" sits just above "Properties", the last item, once the submenu of KDE's activity
+# manager (kio-extras, where installed) is hidden: Up from an open menu goes to the last item.
+mkdir -p "$XDG_CONFIG_HOME"
+printf '[Show]\nkactivitymanagerd_fileitem_linking_plugin=false\n' > "$XDG_CONFIG_HOME/kservicemenurc"
+choose_pathnab() { keys Up Up Return; }
 
 # Dolphin reads file names as UTF-8 and hands on U+FFFD for bytes that are not, so it cannot
 # name such a file to any program; those names are left out, and a newline gets a name of its own.
