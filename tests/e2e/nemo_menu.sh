@@ -6,9 +6,9 @@ command -v nemo >/dev/null || { echo "nemo is not installed"; exit 77; }
 source "$(dirname "$0")/tools/file_manager_session.sh"
 
 open_context_menu() {
-  start_file_manager nemo nemo "$1"
-  sleep 2
-  keys ctrl+a Menu
+  start_file_manager nemo nemo "$(dirname "$1")"
+  expect_selected "$1"
+  keys Menu
 }
 
 # The actions come right after the "Open" items: two for a file, four for a folder.

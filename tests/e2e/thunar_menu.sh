@@ -7,9 +7,9 @@ source "$(dirname "$0")/tools/file_manager_session.sh"
 pathnab-thunar-action add
 
 open_context_menu() {
-  start_file_manager thunar Thunar "$1"
-  sleep 1
-  keys ctrl+a Menu
+  start_file_manager thunar Thunar "$(dirname "$1")"
+  expect_selected "$1"
+  keys Menu
 }
 
 # "Pathnab" is the custom actions' place, just above "Properties...".

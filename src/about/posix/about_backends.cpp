@@ -60,14 +60,40 @@ void ReapInBackground(pid_t pid) {
     }
 }
 
+// File actions that close every descriptor above standard error in the started program: what
+// Pathnab inherited from the file manager that started it (a lock, a pipe) is not the
+// program's, and a program that outlives Pathnab would hold it for ever.
+class OnlyStandardDescriptors {
+public:
+    OnlyStandardDescriptors() {
+        ready_ = posix_spawn_file_actions_init(&actions_) == 0;
+        if (ready_ && posix_spawn_file_actions_addclosefrom_np(&actions_, STDERR_FILENO + 1) != 0) {
+            posix_spawn_file_actions_destroy(&actions_);
+            ready_ = false;
+        }
+    }
+    ~OnlyStandardDescriptors() {
+        if (ready_) posix_spawn_file_actions_destroy(&actions_);
+    }
+    OnlyStandardDescriptors(const OnlyStandardDescriptors&) = delete;
+    OnlyStandardDescriptors& operator=(const OnlyStandardDescriptors&) = delete;
+
+    const posix_spawn_file_actions_t* Get() const { return ready_ ? &actions_ : nullptr; }
+
+private:
+    posix_spawn_file_actions_t actions_{};
+    bool ready_ = false;
+};
+
 class PosixProgramStarter : public ProgramStarter {
 public:
     bool Start(const std::string& path) override {
         DetachedSpawnAttributes attributes;
-        if (attributes.Get() == nullptr) return false;
+        OnlyStandardDescriptors descriptors;
+        if (attributes.Get() == nullptr || descriptors.Get() == nullptr) return false;
         char* const argv[] = {const_cast<char*>(path.c_str()), nullptr};
         pid_t pid = 0;
-        if (posix_spawn(&pid, path.c_str(), nullptr, attributes.Get(), argv, environ) != 0) {
+        if (posix_spawn(&pid, path.c_str(), descriptors.Get(), attributes.Get(), argv, environ) != 0) {
             return false;
         }
         ReapInBackground(pid);

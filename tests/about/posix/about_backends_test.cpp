@@ -1,6 +1,7 @@
 #include "about/posix/about_backends.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -111,6 +112,26 @@ TEST_F(AboutProgramStarter, PathWithSpacesAndShellCharactersIsNotInterpreted) {
     ASSERT_TRUE(starter->Start(script.string()));
     EXPECT_TRUE(Eventually([&] { return fs::exists(script.string() + ".ran"); }));
     EXPECT_FALSE(fs::exists(fs::current_path() / "hacked"));
+}
+
+TEST_F(AboutProgramStarter, ProgramDoesNotInheritPathnabsDescriptors) {
+    // A descriptor without close-on-exec, as Pathnab may inherit one from a file manager.
+    const fs::path lock = folder.Write("inherited.lock", "");
+    const int inherited = open(lock.c_str(), O_RDONLY);
+    ASSERT_GE(inherited, 0);
+    const fs::path script = folder.WriteProgram(
+        "sysinfo", "#!/bin/sh\nreadlink /proc/$$/fd/* > \"$0.tmp\"; mv \"$0.tmp\" \"$0.fds\"\n");
+    const bool started = starter->Start(script.string());
+    close(inherited);
+    ASSERT_TRUE(started);
+    const fs::path fdsFile = script.string() + ".fds";
+    ASSERT_TRUE(Eventually([&] { return fs::exists(fdsFile); })) << "program never ran";
+    std::ifstream targets(fdsFile);
+    int count = 0;
+    for (std::string target; std::getline(targets, target); ++count) {
+        EXPECT_NE(target, lock.string()) << "the started program holds Pathnab's descriptor";
+    }
+    EXPECT_GT(count, 0) << "the program's descriptors were not listed";
 }
 
 TEST_F(AboutProgramStarter, MissingProgramFails) {

@@ -1,8 +1,8 @@
-# Sourced by the file-manager scripts: the installed package, a private Xvfb with openbox and a
-# session bus, and items with awkward names. The script defines open_context_menu FOLDER (start
-# the file manager there with start_file_manager, select the folder's one item, open its context
-# menu from the keyboard) and choose_pathnab ITEM (the keys that pick "Pathnab" in that menu), then
-# calls expect_pathnab_from_menu for each of $awkward_items.
+# Sourced by the file-manager scripts: the installed package, a private Xvfb with openbox, and
+# items with awkward names. The script defines open_context_menu ITEM (start the file manager on
+# the item's folder with start_file_manager, select the item with expect_selected, open its
+# context menu from the keyboard) and choose_pathnab ITEM (the keys that pick "Pathnab" in that
+# menu), then calls expect_pathnab_from_menu for each of $awkward_items.
 work=$(mktemp -d)
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb_session.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/package_install.sh"
@@ -15,10 +15,44 @@ session_pids() {
 
 end_file_manager_session() {
   stop_session
-  local p
-  for p in $(session_pids); do kill "$p" 2>/dev/null || true; done
+  stop_processes $(session_pids)
   remove_package
   rm -rf "$work"
+}
+
+# Ends the processes: TERM, up to 5 s to go, then KILL (a file manager stuck in its start-up
+# ignores TERM, and would keep the package lock).
+stop_processes() {
+  local p
+  kill "$@" 2>/dev/null || true
+  for _ in $(seq 50); do
+    for p in "$@"; do running "$p" && { sleep 0.1; continue 2; }; done
+    break
+  done
+  for p in "$@"; do
+    running "$p" && kill -KILL "$p" 2>/dev/null
+    wait "$p" 2>/dev/null || true
+  done
+}
+
+# Starts a long-lived program of the session. It does not get the package lock's descriptor,
+# which would keep the lock after the script has ended.
+start_session_program() {
+  start_program "$@" 8>&-
+}
+
+# A session bus of its own for each file-manager start, so that no instance still ending can
+# take over the request of a single-instance file manager.
+start_bus() {
+  { read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 8>&-)
+  export DBUS_SESSION_BUS_ADDRESS
+  launched+=("$bus_pid")
+}
+
+# The processes on the current bus: the file manager, what it started, the services the bus
+# started for it.
+bus_pids() {
+  grep -lzx "DBUS_SESSION_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS" /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3
 }
 
 build_package
@@ -27,11 +61,7 @@ export HOME=$work/home
 mkdir -p "$HOME"
 # GIO's local back end only: no gvfs daemon or FUSE mount is started for the session.
 export GIO_USE_VFS=local GIO_USE_VOLUME_MONITOR=unix GVFS_DISABLE_FUSE=1 NO_AT_BRIDGE=1
-{ read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
-export DBUS_SESSION_BUS_ADDRESS
-launched+=("$bus_pid")
-openbox --sm-disable >"$work/wm.log" 2>&1 &
-launched+=($!)
+start_session_program openbox --sm-disable >"$work/wm.log" 2>&1
 xdotool mousemove 300 200
 
 # A shell that re-parsed any of these would create $HOME/pwned (the names hold no slash).
@@ -51,31 +81,64 @@ keys() {
   for key in "$@"; do xdotool key "$key"; sleep 0.3; done
 }
 
-# Starts the file manager (its command and window class) on the folder and focuses its window,
-# which goes to $win.
+# Starts the file manager (its command and window class) on the folder, on a bus of its own,
+# and focuses its window, which goes to $win.
 start_file_manager() {
-  start_program "$1" "$3" 2>>"$work/$1.log"
+  start_bus
+  start_session_program "$1" "$3" 2>>"$work/$1.log"
   file_manager_pid=$pid
-  win=$(timeout 20 xdotool search --sync --onlyvisible --class "$2" | head -n1) || fail "no $1 window"
+  win=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" --class "$2" | head -n1) || fail "no $1 window"
   xdotool windowactivate --sync "$win"
 }
 
-# A single-instance file manager started while the bus still holds the ended one's name would
-# hand its folder to that one and quit, hence the pause.
 close_file_manager() {
-  kill "$file_manager_pid"
-  wait "$file_manager_pid" 2>/dev/null || true
-  sleep 1
+  stop_processes "$file_manager_pid" $(bus_pids) "$bus_pid"
 }
 
-# "Pathnab" from the file manager's menu on the item passes expect_pathnab_copying.
+# The local paths the clipboard holds as copied files, each ended by a NUL.
+copied_paths() {
+  timeout 5 xclip -o -selection clipboard -t text/uri-list 2>/dev/null | python3 -c '
+import sys, urllib.parse
+for uri in sys.stdin.buffer.read().splitlines():
+    if uri.startswith(b"file://"):
+        sys.stdout.buffer.write(urllib.parse.unquote_to_bytes(uri[7:].decode("ascii")) + b"\0")'
+}
+
+# Selects all of the file manager's view and copies it until the clipboard holds exactly the
+# item: then the folder is listed, the view has the keyboard and the item is the selection.
+expect_selected() {
+  printf '%s\0' "$1" > "$work/expected_selection"
+  for _ in $(seq 20); do
+    keys ctrl+a ctrl+c
+    copied_paths | cmp -s "$work/expected_selection" - && return 0
+    sleep 0.5
+  done
+  fail "the file manager did not select '$1' (the clipboard has '$(copied_paths | tr '\0' '|')')"
+}
+
+# "Pathnab" from the file manager's menu on the item passes expect_pathnab_copying. When no
+# Pathnab window appears the menu keys went astray (a menu still building, a key taken by the
+# popup's opening), and the round is tried once more; a wrong path or clipboard never is.
 expect_pathnab_from_menu() {
-  local item=$1
-  open_context_menu "$(dirname "$item")"
-  choose_pathnab "$item"
+  local item=$1 attempt
+  for attempt in 1 2; do
+    open_context_menu "$item"
+    choose_pathnab "$item"
+    window_named '^Tallwick - Pathnab$' >/dev/null && break
+    [ "$attempt" -eq 1 ] || fail "no Pathnab window for '$item'"
+    echo "retrying: no Pathnab window for '$item' after the menu; windows: $(visible_window_names)"
+    close_file_manager
+  done
   expect_pathnab_copying "$item"
   close_file_manager
   pass "'$item' went from the context menu to Pathnab and the clipboard unchanged"
+}
+
+visible_window_names() {
+  local w
+  for w in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+    printf '[%s] ' "$(xdotool getwindowname "$w")"
+  done
 }
 
 # A Pathnab window appears, started with the item as its one argument, byte for byte; a click
