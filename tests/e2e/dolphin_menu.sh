@@ -5,23 +5,10 @@ set -euo pipefail
 command -v dolphin >/dev/null || { echo "dolphin is not installed"; exit 77; }
 source "$(dirname "$0")/tools/file_manager_session.sh"
 
-# Waits up to 10 s for a popup menu of the window class to be shown: keys sent before it is
-# mapped go to the view behind it.
-expect_popup_menu() {
-  local w
-  for _ in $(seq 100); do
-    for w in $(xdotool search --onlyvisible --class "$1"); do
-      xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_POPUP_MENU && return 0
-    done
-    sleep 0.1
-  done
-  fail "no context menu from $1"
-}
-
 open_context_menu() {
-  start_file_manager dolphin dolphin "$1"
-  sleep 1
-  keys ctrl+a Menu
+  start_file_manager dolphin dolphin "$(dirname "$1")"
+  expect_selected "$1"
+  keys Menu
   expect_popup_menu dolphin
 }
 

@@ -81,6 +81,19 @@ keys() {
   for key in "$@"; do xdotool key "$key"; sleep 0.3; done
 }
 
+# Waits up to 10 s for a popup menu of the window class to be shown: keys sent before it
+# is mapped go to the view behind it.
+expect_popup_menu() {
+  local w
+  for _ in $(seq 100); do
+    for w in $(xdotool search --onlyvisible --class "$1"); do
+      xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_POPUP_MENU && return 0
+    done
+    sleep 0.1
+  done
+  fail "no context menu from $1"
+}
+
 # Starts the file manager (its command and window class) on the folder, on a bus of its own,
 # and focuses its window, which goes to $win.
 start_file_manager() {
