@@ -20,7 +20,7 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "python3")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "samba-libs, qt6-wayland")
 # hardinfo is the System Information program the machine-wide store names; only the About
 # box's button needs it, and it brings GTK 2 and pciutils.
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "python3-nautilus, hardinfo")
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "python3-nautilus, caja-actions, hardinfo")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/conffiles)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR})
