@@ -94,14 +94,29 @@ expect_popup_menu() {
   fail "no context menu from $1"
 }
 
-# Starts the file manager (its command and window class) on the folder, on a bus of its own,
-# and focuses its window, which goes to $win.
-start_file_manager() {
+# Starts the file manager (its command and window class) on the folder, on a bus of its own;
+# true when its window appeared within SECONDS (the fourth argument), which then goes to $win.
+launch_file_manager() {
   start_bus
   start_session_program "$1" "$3" 2>>"$work/$1.log"
   file_manager_pid=$pid
-  win=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" --class "$2" | head -n1) || fail "no $1 window"
+  win=$(timeout "$4" xdotool search --sync --onlyvisible --pid "$pid" --class "$2" | head -n1)
+}
+
+# Starts the file manager (its command and window class) on the folder, on a bus of its own,
+# and focuses its window, which goes to $win.
+start_file_manager() {
+  launch_file_manager "$@" 20 || fail "no $1 window"
   xdotool windowactivate --sync "$win"
+}
+
+# start_file_manager for a file manager that at times hangs in its own start-up and never
+# shows a window: after 15 s without one it is ended and started once more, logged.
+start_file_manager_restarting() {
+  launch_file_manager "$@" 15 && { xdotool windowactivate --sync "$win"; return; }
+  echo "restarting: $1 showed no window in 15 s"
+  close_file_manager
+  start_file_manager "$@"
 }
 
 close_file_manager() {
