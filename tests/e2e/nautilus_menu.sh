@@ -10,6 +10,9 @@ tools=$(dirname "$0")/tools
 source "$tools/file_manager_session.sh"
 # Nautilus shows no folder's contents without the gvfs daemon.
 unset GIO_USE_VFS GIO_USE_VOLUME_MONITOR
+# GTK 4 draws with OpenGL, which Xvfb gives only through Mesa's software rasteriser: on a loaded
+# machine its "Loading..." spinner alone kept the folder from ever being listed. Cairo is cheap.
+export GSK_RENDERER=cairo
 
 # A new window has the keyboard in its path bar; a click into the view's empty part moves it.
 focus_view() { xdotool mousemove --sync --window "$win" 600 400 click 1; }
