@@ -90,10 +90,10 @@ pass "a click on Full Path copies it exactly; Height and Width stored as REG_SZ 
 
 open_window 300 300
 press "$win" alt+s c
-press "$win" Down Return
+press "$win" Return
 ended
 expect_clipboard_text "${path//\\/\\\\}"
-pass "C++ syntax: the backslashes doubled; Enter in the list is Select"
+pass "C++ syntax: the backslashes doubled; the refilled list starts on Full Path, and Enter copies it"
 
 # 2540 twips is no whole number of pixels: a save would store 2535.
 quiet wine_run reg add "$settings" /v Height /t REG_SZ /d 2540 /f
@@ -103,6 +103,12 @@ ended
 [ "$(stored_settings)" = $'"Height"="2540"\n"Width"="7695"' ] || fail "Cancel by Enter stored: $(stored_settings)"
 expect_clipboard_text "${path//\\/\\\\}"
 pass "Enter on the focused Cancel button cancels: nothing copied, nothing stored"
+
+open_window 300 300
+press "$win" Return
+ended
+expect_clipboard_text "$path"
+pass "Enter right after the window opens copies Full Path"
 
 open_window 300 300
 press "$win" alt+h a

@@ -61,10 +61,13 @@ void QtListView::SetColumnWidth(int column, float width) {
     tree_->setColumnWidth(column - 1, Scale().PixelsX(width));
 }
 
+// A list that has rows always has one selected and current, as a new list starts on its first
+// row: Enter copies it at once, and the arrow keys move on from there.
 ListView::Row QtListView::AddRow(const std::string& key, const std::string& caption) {
     auto* item = new QTreeWidgetItem(tree_, QStringList{FromUtf8(caption)});
     item->setData(0, kKeyRole, FromUtf8(key));
     item->setData(1, kTextRole, QByteArray());
+    if (tree_->topLevelItemCount() == 1) tree_->setCurrentItem(item);
     return static_cast<Row>(tree_->topLevelItemCount());
 }
 

@@ -71,6 +71,7 @@ ListView::Row Win32ListView::AddRow(const std::string&, const std::string& capti
     item.pszText = text.data();
     ListView_InsertItem(list_, &item);
     texts_.emplace_back();
+    if (texts_.size() == 1) SelectFirstRow();
     return static_cast<Row>(texts_.size());
 }
 
@@ -83,6 +84,13 @@ void Win32ListView::SetRowText(Row row, const std::string& text) {
 
 std::string Win32ListView::RowText(Row row) {
     return HasRow(row) ? texts_[static_cast<std::size_t>(row - 1)] : std::string();
+}
+
+// A list that has rows always has one selected and focused, as a new list starts on its first
+// row: Enter copies it at once, and the arrow keys move on from there.
+void Win32ListView::SelectFirstRow() {
+    constexpr UINT kSelectedAndFocused = LVIS_SELECTED | LVIS_FOCUSED;
+    ListView_SetItemState(list_, 0, kSelectedAndFocused, kSelectedAndFocused);
 }
 
 std::optional<ListView::Row> Win32ListView::SelectedRow() {

@@ -32,6 +32,7 @@ public:
     std::optional<Row> SelectedRow() override;
 
 private:
+    void SelectFirstRow();
     bool HasRow(Row row) const { return row >= 1 && static_cast<std::size_t>(row) <= texts_.size(); }
 
     HWND list_;

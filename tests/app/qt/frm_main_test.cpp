@@ -179,6 +179,7 @@ private slots:
     void clickBelowTheRowsWithoutASelectionDoesNothing() {
         LoadedWindow loaded;
         loaded.ShowAndWait();
+        loaded.List().clearSelection();
         QWidget* viewport = loaded.List().viewport();
         QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(20, viewport->height() - 3));
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("before"));
@@ -213,7 +214,7 @@ private slots:
         loaded.window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&loaded.window));
         QSignalSpy closed(&loaded.window, &FrmMain::Closed);
-        loaded.List().topLevelItem(1)->setSelected(true);
+        loaded.List().setCurrentItem(loaded.List().topLevelItem(1));
         loaded.List().setFocus();
         for (int i = 0; i < tabs; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), focused);
@@ -222,6 +223,47 @@ private slots:
         QCOMPARE(loaded.window.Ended(), !copies);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString(copies ? "a.txt" : "before"));
         QCOMPARE(fakes::StoreWritten(loaded.registry), copies);
+    }
+
+    // Each fill starts the list on its first row, selected and current, whatever was selected before.
+    void firstRowIsSelectedAfterEveryFill() {
+        LoadedWindow loaded;
+        const auto selectedRows = [&loaded] {
+            QList<int> rows;
+            for (QTreeWidgetItem* item : loaded.List().selectedItems())
+                rows << loaded.List().indexOfTopLevelItem(item);
+            return rows;
+        };
+        QCOMPARE(selectedRows(), QList<int>{0});
+        QCOMPARE(loaded.List().currentItem(), loaded.List().topLevelItem(0));
+        for (const QString item : {"&C++ and C#", "&Normal", "&Normal"}) {
+            loaded.List().setCurrentItem(loaded.List().topLevelItem(2));
+            loaded.MenuItem("&Syntax", item)->trigger();
+            QCOMPARE(selectedRows(), QList<int>{0});
+            QCOMPARE(loaded.List().currentItem(), loaded.List().topLevelItem(0));
+        }
+    }
+
+    // What a user does first: the window opens, Enter copies Full Path; Down, Enter the next row.
+    void keysRightAfterOpeningCopyFromTheFirstRow_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QString>("copied");
+        QTest::newRow("Enter") << QList<int>{Qt::Key_Return} << "/tmp/a.txt";
+        QTest::newRow("Down, Enter") << QList<int>{Qt::Key_Down, Qt::Key_Return} << "a.txt";
+        QTest::newRow("Down, Up, Enter") << QList<int>{Qt::Key_Down, Qt::Key_Up, Qt::Key_Return} << "/tmp/a.txt";
+    }
+
+    void keysRightAfterOpeningCopyFromTheFirstRow() {
+        QFETCH(QList<int>, keys);
+        QFETCH(QString, copied);
+        LoadedWindow loaded;
+        loaded.ShowAndWait();
+        loaded.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&loaded.window));
+        QSignalSpy closed(&loaded.window, &FrmMain::Closed);
+        for (const int key : keys) QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
     }
 
     void syntaxItemsMoveTheCheckMarkAndRebuild() {
