@@ -13,30 +13,53 @@ QClipboard& Desktop() { return *QGuiApplication::clipboard(); }
 
 bool IsUtf8(const QByteArray& bytes) { return QString::fromUtf8(bytes).toUtf8() == bytes; }
 
+}  // namespace
+
 // The text's bytes as they are, for the targets that carry bytes: on X11 Qt serves "text/plain"
 // as text/plain and UTF8_STRING unchanged (a Linux name need not be UTF-8), and as STRING and
 // TEXT in Latin-1. The UTF-8 target is offered only for text that is UTF-8, so that it never
 // carries what its name denies.
-QMimeData* PlainText(const std::string& text) {
+ServedText::ServedText(const std::string& text) {
     const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
-    auto* data = new QMimeData;
-    data->setData(QStringLiteral("text/plain"), bytes);
-    if (IsUtf8(bytes)) data->setData(QStringLiteral("text/plain;charset=utf-8"), bytes);
-    return data;
+    setData(QStringLiteral("text/plain"), bytes);
+    if (IsUtf8(bytes)) setData(QStringLiteral("text/plain;charset=utf-8"), bytes);
 }
 
-}  // namespace
+// Called when a program asks for the text; the toolkit sends it as soon as this returns. Qt's
+// Wayland clipboard also calls it while taking the text, to add the UTF-8 type from the plain one
+// whatever the bytes: that is no read.
+QVariant ServedText::retrieveData(const QString& mimeType, QMetaType type) const {
+    if (offered_ && !read_ && hasFormat(mimeType)) {
+        read_ = true;
+        emit const_cast<ServedText*>(this)->Read();
+    }
+    return QMimeData::retrieveData(mimeType, type);
+}
 
-// Emptied by owning it with nothing on it, not by giving it up: an earlier Pathnab still serving
-// its text learns of a new owner only when there is one, and takes an ownerless clipboard for
-// its own doing, so it would wait for good.
+// Emptying and putting text there are one request wherever they follow each other: a Wayland
+// compositor judges a clipboard request by the input event that caused it, and mutter keeps
+// the first of two made for one event, here the empty one, and drops the text. Emptied on its
+// own, the clipboard is owned with nothing on it, not given up: an earlier Pathnab still
+// serving its text learns of a new owner only when there is one, and takes an ownerless
+// clipboard for its own doing, so it would wait for good.
 bool QtClipboard::Clear() {
-    Desktop().setMimeData(new QMimeData, QClipboard::Clipboard);
+    emptying_ = true;
+    QTimer::singleShot(0, &lifetime_, [this] { EmptyUnlessTextFollowed(); });
     return true;
 }
 
+void QtClipboard::EmptyUnlessTextFollowed() {
+    if (!emptying_) return;
+    emptying_ = false;
+    copied_ = false;
+    Desktop().setMimeData(new QMimeData, QClipboard::Clipboard);
+}
+
 bool QtClipboard::SetText(const std::string& text) {
-    Desktop().setMimeData(PlainText(text), QClipboard::Clipboard);
+    emptying_ = false;
+    served_ = new ServedText(text);
+    Desktop().setMimeData(served_, QClipboard::Clipboard);
+    if (served_) served_->MarkOffered();
     copied_ = true;
     text_ = text;
     return true;
@@ -64,6 +87,17 @@ bool QtClipboard::HandOver(std::chrono::milliseconds patience) {
     if (takenOver()) return true;
     SetText(text_);
     return false;
+}
+
+// The quit is queued: the toolkit sends the text once the read has been reported.
+bool QtClipboard::WaitUntilRead(std::chrono::milliseconds patience) const {
+    if (served_ && !served_->WasRead()) {
+        QEventLoop waiting;
+        QObject::connect(served_, &ServedText::Read, &waiting, &QEventLoop::quit, Qt::QueuedConnection);
+        QTimer::singleShot(patience, &waiting, &QEventLoop::quit);
+        waiting.exec();
+    }
+    return served_ && served_->WasRead();
 }
 
 void QtClipboard::ServeUntilTaken(std::optional<std::chrono::milliseconds> atMost) const {
