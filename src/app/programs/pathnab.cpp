@@ -12,6 +12,7 @@
 #include "app/main_window.h"
 #include "app/posix/caller_link.h"
 #include "app/posix/display_servers.h"
+#include "app/qt/clipboard_keepers.h"
 #include "app/qt/frm_main.h"
 #include "app/qt/qt_clipboard.h"
 #include "app/qt/qt_message_box.h"
@@ -26,6 +27,8 @@ namespace {
 // How long an X clipboard manager may take to read the copied text, and then to take it over.
 constexpr std::chrono::milliseconds kManagerReading{500};
 constexpr std::chrono::milliseconds kManagerTakeover{2000};
+// How long a Wayland session's clipboard keeper may take to read the copied text.
+constexpr std::chrono::milliseconds kKeeperReading{2000};
 
 // Qt aborts when it cannot reach the display server it picks, so the program looks first.
 // A platform named by QT_QPA_PLATFORM other than X11 or Wayland needs neither.
@@ -38,10 +41,14 @@ bool ChooseDisplayServer() {
     return servers.x11 || servers.wayland;
 }
 
+bool OnWayland() { return QGuiApplication::platformName().startsWith("wayland"); }
+
 // After a copy the text must stay pasteable once the window is gone, and the command that
 // started the program returns now. An X clipboard manager gets a moment to read the text, then
-// the clipboard is handed over to it; when it does not offer the text afterwards, or there is
-// none, this process stays, invisible, until another program owns the clipboard.
+// the clipboard is handed over to it. A Wayland session's keeper reads every copied text at once
+// and offers it itself when its owner has gone, so the program ends once the text has been
+// read. Otherwise, or when the keeper does not read it, this process stays, invisible, until
+// another program owns the clipboard.
 void KeepCopiedText(QtClipboard& clipboard, CallerLink& caller) {
     if (!clipboard.HoldsCopiedText()) return;
     caller.Release();
@@ -49,7 +56,22 @@ void KeepCopiedText(QtClipboard& clipboard, CallerLink& caller) {
         clipboard.ServeUntilTaken(kManagerReading);
         if (clipboard.HandOver(kManagerTakeover)) return;
     }
+    if (OnWayland() && WaylandClipboardKeeperRunning() && clipboard.WaitUntilRead(kKeeperReading)) return;
     clipboard.ServeUntilTaken();
+}
+
+// A launcher hands a Wayland activation token over in XDG_ACTIVATION_TOKEN, or, as GLib before
+// 2.76 does, in DESKTOP_STARTUP_ID; the toolkit reads the first when the window asks to be
+// activated. Without a token the compositor decides alone.
+bool TakeActivationToken() {
+    if (!OnWayland()) return false;
+    const char* given = std::getenv("XDG_ACTIVATION_TOKEN");
+    const char* startupId = std::getenv("DESKTOP_STARTUP_ID");
+    const std::string token = given && *given ? given : startupId ? startupId : "";
+    unsetenv("DESKTOP_STARTUP_ID");
+    if (token.empty()) return false;
+    setenv("XDG_ACTIVATION_TOKEN", token.c_str(), 1);
+    return true;
 }
 
 int RunWindow(char** argv, const std::string& arguments, CallerLink& caller) {
@@ -78,9 +100,11 @@ int RunWindow(char** argv, const std::string& arguments, CallerLink& caller) {
     window.Attach(handlers);
     QObject::connect(&window, &FrmMain::Closed, &app, &QCoreApplication::quit);
 
+    const bool activationToken = TakeActivationToken();
     handlers.Load(arguments);
     if (window.Ended()) return 0;
     window.show();
+    if (activationToken) window.activateWindow();
     app.exec();
     if (!window.Ended()) KeepCopiedText(clipboard, caller);
     return 0;
