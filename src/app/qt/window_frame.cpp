@@ -41,10 +41,21 @@ void WindowFrame::MoveOuter(QPoint outer) {
     window_.setGeometry(QRect(outer + QPoint(frame.left(), frame.top()), window_.size()));
 }
 
+namespace {
+
+// A frame lies around its window. KWin first wraps a new X11 window in a 1x1 frame, and what the
+// toolkit reports from that has sides as negative as the window is large: adopting them once
+// grew the window to the screen's width.
+bool AroundTheWindow(const QMargins& margins) {
+    return margins.left() >= 0 && margins.top() >= 0 && margins.right() >= 0 && margins.bottom() >= 0;
+}
+
+}  // namespace
+
 bool WindowFrame::AdoptReported() {
     if (!window_.isVisible() || !window_.windowHandle()) return false;
     const QMargins real = window_.windowHandle()->frameMargins();
-    if (real.isNull() || real == Margins()) return false;
+    if (real.isNull() || real == Margins() || !AroundTheWindow(real)) return false;
     const QSize outer = Outer();
     assumed_ = real;
     ResizeOuter(outer);
