@@ -72,3 +72,11 @@ add_test(NAME win.e2e.window_exe
 # It writes and removes the user's Pathnab settings in the prefix, as the installer test does.
 set_tests_properties(win.e2e.window_exe PROPERTIES RUN_SERIAL TRUE TIMEOUT 300 FIXTURES_REQUIRED wine
                      RESOURCE_LOCK wine_pathnab_settings)
+
+# The list's columns at the default size, at 96 and 144 DPI; it sets the prefix's DPI for its
+# time, so it runs alone, as the window test does.
+add_test(NAME win.e2e.list_columns
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32/list_columns.sh ${PATHNAB_WINEPREFIX} ${CMAKE_BINARY_DIR}/bin
+                 ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/screenshots)
+set_tests_properties(win.e2e.list_columns PROPERTIES RUN_SERIAL TRUE TIMEOUT 300 FIXTURES_REQUIRED wine
+                     RESOURCE_LOCK wine_pathnab_settings)
