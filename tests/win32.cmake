@@ -80,3 +80,8 @@ add_test(NAME win.e2e.list_columns
                  ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/screenshots)
 set_tests_properties(win.e2e.list_columns PROPERTIES RUN_SERIAL TRUE TIMEOUT 300 FIXTURES_REQUIRED wine
                      RESOURCE_LOCK wine_pathnab_settings)
+
+# Both programs declare in their manifest that they take paths beyond MAX_PATH.
+add_test(NAME win.manifests_long_paths
+         COMMAND sh -c "for f; do grep -aq '<longPathAware[^>]*>true</longPathAware>' \"$f\" || { echo \"no longPathAware in $f\"; exit 1; }; done"
+                 manifests $<TARGET_FILE:pathnab> $<TARGET_FILE:pathnab-forms>)
