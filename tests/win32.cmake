@@ -60,6 +60,10 @@ if(TARGET installer)
   # lock. Alone, as the window test: Wine's clipboard belongs to one display at a time.
   set_tests_properties(win.e2e.installer PROPERTIES RUN_SERIAL TRUE TIMEOUT 300 FIXTURES_REQUIRED wine
                        RESOURCE_LOCK wine_pathnab_settings)
+  # The signing of the staged programs, the uninstaller and the installer; no Wine.
+  add_test(NAME win.signing
+           COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32/signing.sh ${CMAKE_SOURCE_DIR}
+                   ${CMAKE_BINARY_DIR}/packaging/win32/staged ${PATHNAB_MAKENSIS} ${PROJECT_VERSION})
 endif()
 
 # The real pathnab.exe under Wine on Xvfb, with a small companion program of the test's own.

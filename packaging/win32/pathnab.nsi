@@ -1,5 +1,6 @@
 ; Pathnab's Windows installer: per user, no administrator rights, 64-bit Windows only.
-;   makensis -DVERSION=1.0.0.1 -DBIN_DIR=... -DOUTFILE=... pathnab.nsi
+;   makensis -DVERSION=1.0.0.1 -DBIN_DIR=... -DOUTFILE=... [-DSIGN=sign.sh] pathnab.nsi
+; With SIGN, that command is run on the uninstaller and on the installer once each is written.
 ; It installs the programs into %LOCALAPPDATA%\Programs\Pathnab, or the folder of the copy
 ; installed before, adds the Explorer verb "Pathnab" for every file and every folder, and an
 ; uninstaller that takes all of that away again and leaves the user's settings
@@ -21,6 +22,11 @@ SetCompressor /SOLID lzma
 
 !include "FileFunc.nsh"
 !include "LogicLib.nsh"
+
+!ifdef SIGN
+  !uninstfinalize '"${SIGN}" "%1"'
+  !finalize '"${SIGN}" "%1"'
+!endif
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
