@@ -14,10 +14,11 @@ work=$(mktemp -d)
 trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 exec 3> "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 exec 3>&-
-for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.05; done
+for _ in $(seq 600); do [ -s "$work/displayfd" ] && break; sleep 0.05; done
+[ -s "$work/displayfd" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$work/displayfd")"
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 bash "$root/tests/win32/wine.sh" "$prefix" --boot
