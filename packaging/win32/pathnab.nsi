@@ -24,7 +24,7 @@ SetCompressor /SOLID lzma
 !include "LogicLib.nsh"
 
 !ifdef SIGN
-  !uninstfinalize '"${SIGN}" "%1"'
+  !uninstfinalize '"${SIGN}" "%1" uninstall.exe'
   !finalize '"${SIGN}" "%1"'
 !endif
 

@@ -35,7 +35,7 @@ export PATHNAB_SIGNING_CERT=$work/chain.pem PATHNAB_SIGNING_KEY=$work/signer.key
 cat >keep.sh <<KEEP
 #!/usr/bin/env bash
 set -e
-"$sign" "\$1"
+"$sign" "\$@"
 [ "\$1" -ef "$work/setup.exe" ] || cp "\$1" "$work/uninstall.exe"
 KEEP
 chmod +x keep.sh
