@@ -2,9 +2,13 @@
 enable_language(RC)
 set(PATHNAB_DESCRIPTION "Pathnab: a file's path in every form")
 set(PATHNAB_COPYRIGHT "Copyright (C) ${PATHNAB_COMPANY}")
-# Every executable carries this resource: the program reads its version from itself.
+# Every executable carries this resource: the program reads its version from itself; with it
+# goes the manifest (common controls 6, DPI awareness, long paths).
+set(PATHNAB_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/generated/pathnab.exe.manifest)
+configure_file(${CMAKE_CURRENT_SOURCE_DIR}/app/win32/pathnab.exe.manifest.in ${PATHNAB_MANIFEST} @ONLY)
 set(PATHNAB_VERSION_RC ${CMAKE_CURRENT_BINARY_DIR}/generated/version.rc CACHE INTERNAL "")
 configure_file(${CMAKE_CURRENT_SOURCE_DIR}/settings/win32/version.rc.in ${PATHNAB_VERSION_RC} @ONLY)
+set_source_files_properties(${PATHNAB_VERSION_RC} PROPERTIES OBJECT_DEPENDS ${PATHNAB_MANIFEST})
 
 set(win32_sources)
 foreach(sub IN LISTS PATHNAB_SUBSYSTEMS)
@@ -32,18 +36,16 @@ find_program(PATHNAB_CONVERT convert REQUIRED)
 set(images ${CMAKE_CURRENT_SOURCE_DIR}/about/qt/images)
 set(PATHNAB_ICO ${CMAKE_CURRENT_BINARY_DIR}/generated/pathnab.ico)
 set(PATHNAB_BMP ${CMAKE_CURRENT_BINARY_DIR}/generated/picture.bmp)
-set(PATHNAB_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/generated/pathnab.exe.manifest)
 add_custom_command(OUTPUT ${PATHNAB_ICO}
                    COMMAND ${PATHNAB_CONVERT} ${images}/icon-16.png ${images}/icon-32.png ${PATHNAB_ICO}
                    DEPENDS ${images}/icon-16.png ${images}/icon-32.png)
 add_custom_command(OUTPUT ${PATHNAB_BMP}
                    COMMAND ${PATHNAB_CONVERT} ${images}/picture.png -type TrueColor BMP3:${PATHNAB_BMP}
                    DEPENDS ${images}/picture.png)
-configure_file(${CMAKE_CURRENT_SOURCE_DIR}/app/win32/pathnab.exe.manifest.in ${PATHNAB_MANIFEST} @ONLY)
 configure_file(${CMAKE_CURRENT_SOURCE_DIR}/app/win32/pathnab.rc.in
                ${CMAKE_CURRENT_BINARY_DIR}/generated/pathnab.rc @ONLY)
 set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/generated/pathnab.rc PROPERTIES
-                            OBJECT_DEPENDS "${PATHNAB_ICO};${PATHNAB_BMP};${PATHNAB_MANIFEST}")
+                            OBJECT_DEPENDS "${PATHNAB_ICO};${PATHNAB_BMP}")
 add_executable(pathnab WIN32 app/programs/pathnab_win32.cpp ${CMAKE_CURRENT_BINARY_DIR}/generated/pathnab.rc
                ${PATHNAB_VERSION_RC})
 target_include_directories(pathnab PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})

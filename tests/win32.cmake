@@ -60,6 +60,10 @@ if(TARGET installer)
   # lock. Alone, as the window test: Wine's clipboard belongs to one display at a time.
   set_tests_properties(win.e2e.installer PROPERTIES RUN_SERIAL TRUE TIMEOUT 300 FIXTURES_REQUIRED wine
                        RESOURCE_LOCK wine_pathnab_settings)
+  # The signing of the staged programs, the uninstaller and the installer; no Wine.
+  add_test(NAME win.signing
+           COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32/signing.sh ${CMAKE_SOURCE_DIR}
+                   ${CMAKE_BINARY_DIR}/packaging/win32/staged ${PATHNAB_MAKENSIS} ${PROJECT_VERSION})
 endif()
 
 # The real pathnab.exe under Wine on Xvfb, with a small companion program of the test's own.
@@ -72,3 +76,16 @@ add_test(NAME win.e2e.window_exe
 # It writes and removes the user's Pathnab settings in the prefix, as the installer test does.
 set_tests_properties(win.e2e.window_exe PROPERTIES RUN_SERIAL TRUE TIMEOUT 300 FIXTURES_REQUIRED wine
                      RESOURCE_LOCK wine_pathnab_settings)
+
+# The list's columns at the default size, at 96 and 144 DPI; it sets the prefix's DPI for its
+# time, so it runs alone, as the window test does.
+add_test(NAME win.e2e.list_columns
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/win32/list_columns.sh ${PATHNAB_WINEPREFIX} ${CMAKE_BINARY_DIR}/bin
+                 ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/screenshots)
+set_tests_properties(win.e2e.list_columns PROPERTIES RUN_SERIAL TRUE TIMEOUT 300 FIXTURES_REQUIRED wine
+                     RESOURCE_LOCK wine_pathnab_settings)
+
+# Both programs declare in their manifest that they take paths beyond MAX_PATH.
+add_test(NAME win.manifests_long_paths
+         COMMAND sh -c "for f; do grep -aq '<longPathAware[^>]*>true</longPathAware>' \"$f\" || { echo \"no longPathAware in $f\"; exit 1; }; done"
+                 manifests $<TARGET_FILE:pathnab> $<TARGET_FILE:pathnab-forms>)

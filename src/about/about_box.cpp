@@ -37,6 +37,14 @@ std::string DwordText(const std::string& bytes, const std::string& keyVal) {
     return "&h" + digits;
 }
 
+// The About box asks for rights to change the key as well, which HKEY_LOCAL_MACHINE refuses to
+// every user who is not elevated; reading needs none of them, so a refusal is retried with read
+// access. A store that grants the asked access is read with it, as before.
+bool OpenToRead(OpenedKey& key, RegKey keyRoot, const std::string& keyName) {
+    if (key.Open(keyRoot, keyName, regaccess::kAboutBox)) return true;
+    return key.Status() == regstatus::kAccessDenied && key.Open(keyRoot, keyName, regaccess::kRead);
+}
+
 std::string SysInfoProgramPath(Registry& registry, char folderSeparator, FileProbe& files) {
     std::string path;
     if (GetKeyValue(registry, regroot::kLocalMachine, kSysInfoProgramKey, kSysInfoProgramValue,
@@ -75,7 +83,7 @@ AboutTexts LoadAboutTexts(const VersionInfo& version) {
 bool GetKeyValue(Registry& registry, RegKey keyRoot, const std::string& keyName,
                  const std::string& subKeyRef, std::string& keyVal) {
     OpenedKey key(registry);
-    if (!key.Open(keyRoot, keyName, regaccess::kAboutBox)) {
+    if (!OpenToRead(key, keyRoot, keyName)) {
         keyVal.clear();
         return false;
     }

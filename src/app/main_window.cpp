@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <algorithm>
+
 #include "app/placement.h"
 #include "settings/app_settings.h"
 #include "settings/reg_value.h"
@@ -9,8 +11,6 @@ namespace {
 
 constexpr float kTypeColumnWidth = 1000;
 constexpr float kTextColumnWidth = 7000;
-constexpr float kFirstColumnWidth = 1200;
-constexpr float kColumnSlack = 30;
 
 }  // namespace
 
@@ -78,6 +78,7 @@ void MainWindowHandlers::Populate(const SyntaxMode& syntax) {
     SetColumns();
     ports_.view.List().ClearRows();
     AddRows(rows);
+    FitColumns();
 }
 
 void MainWindowHandlers::SetColumns() {
@@ -86,13 +87,19 @@ void MainWindowHandlers::SetColumns() {
     list.AddColumn("Type", kTypeColumnWidth);
     list.AddColumn("Text", kTextColumnWidth);
     list.HideColumnHeaders();
-    list.SetColumnWidth(1, kFirstColumnWidth);
+}
+
+void MainWindowHandlers::FitColumns() {
+    ListView& list = ports_.view.List();
+    list.SetColumnWidth(1, list.FittingColumnWidth(1));
     FitTextColumn();
 }
 
+// The text column fills the list beside the captions, or is as wide as its widest text when
+// that is wider: a horizontal scroll bar appears only for a text that does not fit.
 void MainWindowHandlers::FitTextColumn() {
     ListView& list = ports_.view.List();
-    list.SetColumnWidth(2, list.Width() - list.ColumnWidth(1) - kColumnSlack);
+    list.SetColumnWidth(2, std::max(list.InnerWidth() - list.ColumnWidth(1), list.FittingColumnWidth(2)));
 }
 
 void MainWindowHandlers::AddRows(const std::vector<PathForm>& rows) {

@@ -62,6 +62,8 @@ private:
     void RestoreSize();
     void PlaceAt(CursorPosition cursor);
     void SetColumns();
+    // The caption column as wide as its widest caption, then the text column.
+    void FitColumns();
     void FitTextColumn();
     void AddRows(const std::vector<PathForm>& rows);
 

@@ -17,13 +17,17 @@ public:
     virtual void SetVisible(bool visible) = 0;
     // Covers exactly that rectangle of the window's client area.
     virtual void Place(float left, float top, float width, float height) = 0;
-    virtual float Width() = 0;
+    // The width the columns can fill without a horizontal scroll bar: the inside of the list,
+    // less the vertical scroll bar when the rows need one.
+    virtual float InnerWidth() = 0;
 
     virtual void ClearColumns() = 0;
     virtual void AddColumn(const std::string& header, float width) = 0;
     virtual void HideColumnHeaders() = 0;
     virtual float ColumnWidth(int column) = 0;
     virtual void SetColumnWidth(int column, float width) = 0;
+    // The width that shows every text of the column whole, in the list's own font and margins.
+    virtual float FittingColumnWidth(int column) = 0;
 
     virtual void ClearRows() = 0;
     // Appends a row with its caption in the first column.

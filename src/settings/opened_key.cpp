@@ -12,6 +12,7 @@ OpenedKey::~OpenedKey() {
 }
 
 bool OpenedKey::Opened(std::int32_t status) {
+    status_ = status;
     opened_ = status == regstatus::kSuccess;
     return opened_;
 }

@@ -134,6 +134,35 @@ TEST(AboutGetKeyValueMissing, OpensWithTheAboutBoxAccessMask) {
     EXPECT_EQ(registry.accessMasks[0], 0x2003Fu);
 }
 
+TEST(AboutGetKeyValueRefused, KeyThatRefusesChangesIsReadWithReadAccess) {
+    FakeRegistry registry;
+    registry.grantedRights = regaccess::kRead;
+    registry.PutText(kHklm, kKey, "V", "C:\\info.exe");
+    std::string keyVal;
+    EXPECT_TRUE(GetKeyValue(registry, kHklm, kKey, "V", keyVal));
+    EXPECT_EQ(keyVal, "C:\\info.exe");
+    EXPECT_EQ(registry.accessMasks, (std::vector<std::uint32_t>{0x2003F, 0x20019}));
+    EXPECT_EQ(registry.OpenHandles(), 0u);
+}
+
+TEST(AboutGetKeyValueRefused, KeyThatRefusesReadingToo) {
+    FakeRegistry registry;
+    registry.grantedRights = 0;
+    registry.PutText(kHklm, kKey, "V", "x");
+    std::string keyVal = "old";
+    EXPECT_FALSE(GetKeyValue(registry, kHklm, kKey, "V", keyVal));
+    EXPECT_EQ(keyVal, "");
+    EXPECT_EQ(registry.strayCloses, 0);
+}
+
+TEST(AboutGetKeyValueRefused, OtherOpenFailuresAreNotRetried) {
+    FakeRegistry registry;
+    registry.openStatus = regstatus::kBadPathname;
+    std::string keyVal;
+    EXPECT_FALSE(GetKeyValue(registry, kHklm, kKey, "V", keyVal));
+    EXPECT_EQ(registry.opens, 1);
+}
+
 // --- StartSysInfo ------------------------------------------------------------------------
 
 class AboutStartSysInfo : public ::testing::Test {
@@ -260,6 +289,22 @@ TEST_F(AboutStartSysInfo, UnterminatedProgramTextIsStartedWhole) {
     registry.Put(kHklm, kSysInfoProgramKey, "PATH", regtype::kSz, Bytes("C:\\info.exe"));
     Start();
     EXPECT_EQ(starter.started, std::vector<std::string>{"C:\\info.exe"});
+}
+
+TEST_F(AboutStartSysInfo, UserWhoMayNotChangeTheMachineKeysStartsIt) {
+    registry.grantedRights = regaccess::kRead;
+    RegisterProgram("C:\\Program Files\\Info\\msinfo32.exe");
+    Start();
+    EXPECT_EQ(starter.started, std::vector<std::string>{"C:\\Program Files\\Info\\msinfo32.exe"});
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(AboutStartSysInfo, UserWhoMayNotChangeTheMachineKeysFindsTheFolder) {
+    registry.grantedRights = regaccess::kRead;
+    RegisterFolder("C:\\Tools");
+    files.files = {"C:\\Tools\\MSINFO32.EXE"};
+    Start();
+    EXPECT_EQ(starter.started, std::vector<std::string>{"C:\\Tools\\MSINFO32.EXE"});
 }
 
 TEST_F(AboutStartSysInfo, MessageCanBeShownAgain) {

@@ -91,15 +91,33 @@ TEST_F(MainWindowTest, LoadPlacesTheWindowNextToTheCursor) {
     EXPECT_FLOAT_EQ(window.position->second, 690.0f);
 }
 
-TEST_F(MainWindowTest, PopulateBuildsTwoColumnsFromTheListWidth) {
+using fakes::FakeListView;
+
+// The fake's width of "Full Path" and "File Name", the longest captions.
+constexpr float kCaptionsWidth = FakeListView::kCellMargins + 9 * FakeListView::kByteWidth;
+constexpr float kInnerWidth = 4935 - FakeListView::kBorders;
+
+TEST_F(MainWindowTest, PopulateBuildsTwoColumnsThatFillTheList) {
     handlers.Load("/tmp/a.txt");
     const auto& columns = window.list.columns;
     ASSERT_EQ(columns.size(), 2u);
     EXPECT_EQ(columns[0].header, "Type");
     EXPECT_EQ(columns[1].header, "Text");
-    EXPECT_EQ(columns[0].width, 1200);
-    EXPECT_EQ(columns[1].width, 4935 - 1200 - 30);
+    EXPECT_EQ(columns[0].width, kCaptionsWidth);
+    EXPECT_EQ(columns[1].width, kInnerWidth - kCaptionsWidth);
     EXPECT_TRUE(window.list.headersHidden);
+}
+
+TEST_F(MainWindowTest, TextColumnLeavesRoomForTheVerticalScrollBar) {
+    window.list.scrollBarShown = true;
+    handlers.Load("/tmp/a.txt");
+    EXPECT_EQ(window.list.columns[1].width, kInnerWidth - FakeListView::kScrollBarWidth - kCaptionsWidth);
+}
+
+TEST_F(MainWindowTest, TextWiderThanTheListGetsAColumnThatShowsItWhole) {
+    const std::string path = "/tmp/" + std::string(80, 'x');
+    handlers.Load(path);
+    EXPECT_EQ(window.list.columns[1].width, FakeListView::kCellMargins + 85 * FakeListView::kByteWidth);
 }
 
 TEST_F(MainWindowTest, RowsKeepTheirOrderKeysCaptionsAndTexts) {
@@ -121,7 +139,7 @@ TEST_F(MainWindowTest, ResizeCoversTheClientAreaAndLeavesColumns) {
     EXPECT_EQ(window.list.Top(), 0);
     EXPECT_EQ(window.list.Width(), 9000 - FakeMainWindow::kFrameWidth);
     EXPECT_EQ(window.list.Height(), 4000 - FakeMainWindow::kFrameHeight);
-    EXPECT_EQ(window.list.columns[1].width, 4935 - 1200 - 30);
+    EXPECT_EQ(window.list.columns[1].width, kInnerWidth - kCaptionsWidth);
 }
 
 TEST_F(MainWindowTest, KnownFrameFitsTheTextColumnToTheShrunkenList) {
@@ -129,8 +147,9 @@ TEST_F(MainWindowTest, KnownFrameFitsTheTextColumnToTheShrunkenList) {
     window.outerWidth = 7695 - 120;  // the real frame is wider than the one assumed
     handlers.FrameKnown();
     EXPECT_EQ(window.list.Width(), 7695 - 120 - FakeMainWindow::kFrameWidth);
-    EXPECT_EQ(window.list.columns[0].width, 1200);
-    EXPECT_EQ(window.list.columns[1].width, 7695 - 120 - FakeMainWindow::kFrameWidth - 1200 - 30);
+    EXPECT_EQ(window.list.columns[0].width, kCaptionsWidth);
+    EXPECT_EQ(window.list.columns[1].width,
+              7695 - 120 - FakeMainWindow::kFrameWidth - FakeListView::kBorders - kCaptionsWidth);
     EXPECT_EQ(window.list.rows.size(), 3u);
 }
 

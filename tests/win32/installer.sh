@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The installer under Wine: a silent install puts the programs, the Explorer verb for files and
-# folders and the uninstall entry in place; the verb's command, run by the shell as Explorer runs
-# it, hands the program awkward paths as its whole argument string, exactly; the installed
-# pathnab.exe, started by the verb on such a path, opens its window on Xvfb and a click on Full
-# Path leaves exactly that path on the clipboard; a silent uninstall takes everything of ours
-# away but the user's settings.
+# folders (offered for a single selected item) and the uninstall entry in place; the verb's
+# command, run by the shell as Explorer runs it, hands the program awkward paths as its whole
+# argument string, exactly; the installed pathnab.exe, started by the verb on such a path, opens
+# its window on Xvfb and a click on Full Path leaves exactly that path on the clipboard; the
+# uninstall entry has Pathnab's icon, its size and link; an install into another folder leaves
+# one copy, registered there, and the next install keeps to that folder; a silent uninstall
+# takes everything of ours away but the user's settings.
 #   installer.sh PREFIX BUILD_DIR SOURCE_DIR
 set -euo pipefail
 prefix=$1 build=$2 source=$3
@@ -35,7 +37,7 @@ cleanup() {
   for key in "$classes\\*\\shell\\Pathnab" "$classes\\Directory\\shell\\Pathnab" "$uninstall_key" "$settings_key"; do
     wine_run reg delete "$key" /f >/dev/null 2>&1 || true
   done
-  rm -rf "$work" "${install_dir:-/nonexistent}"
+  rm -rf "$work" "${install_dir:-/nonexistent}" "${first_dir:-/nonexistent}"
 }
 rm -rf "$work" && mkdir -p "$work"
 source "$source/tests/win32/wine_session.sh"
@@ -58,12 +60,17 @@ program="\"$install_win\\pathnab.exe\""
 for class in '*' Directory; do
   verb=$(exported "$classes\\$class\\shell\\Pathnab")
   has_line "$verb" '@="Pathnab"' "verb of $class"
+  has_line "$verb" '"MultiSelectModel"="Single"' "verb of $class"
   has_line "$verb" "\"Icon\"=\"$(reg_text "$program,0")\"" "verb of $class"
   has_line "$verb" "@=\"$(reg_text "$program %1")\"" "verb of $class"
 done
 entry=$(exported "$uninstall_key")
 has_line "$entry" '"DisplayName"="Pathnab"' "uninstall entry"
 has_line "$entry" "\"UninstallString\"=\"$(reg_text "\"$install_win\\uninstall.exe\"")\"" "uninstall entry"
+has_line "$entry" "\"DisplayIcon\"=\"$(reg_text "$install_win\\pathnab.exe,0")\"" "uninstall entry"
+has_line "$entry" '"URLInfoAbout"="https://www.tallwick.example/"' "uninstall entry"
+size=$(sed -n 's/^"EstimatedSize"=dword:\([0-9a-f]*\)$/\1/p' <<<"$entry")
+[ -n "$size" ] && [ $((16#$size)) -gt 100 ] || failed "uninstall entry: no EstimatedSize in KB: '$size'"
 
 # Explorer's chain with the installed program: the verb's command on the path, the window at the
 # pointer, a click on Full Path; a companion keeps Wine's clipboard alive for xclip.
@@ -98,6 +105,23 @@ for name in "plain.txt" "two  spaces.txt" "amp&caret^percent%.txt" "%PATH% and %
   fi
 done
 
+# Installed again into another folder: the first copy goes, the entry names the new one; the next
+# install, with no folder given, finds it there.
+first_dir=$install_dir
+install_win="$work_win\\elsewhere"
+install_dir="$work/elsewhere"
+wine_run "${setups[0]}" /S "/D=$install_win" >/dev/null 2>&1 || failed "install into $install_win failed"
+wine_run "${setups[0]}" /S >/dev/null 2>&1 || failed "install again, no folder given, failed"
+[ ! -e "$first_dir" ] || failed "the first copy stayed: $(ls -A "$first_dir")"
+for file in pathnab.exe pathnab-forms.exe uninstall.exe; do
+  [ -f "$install_dir/$file" ] || failed "not installed: $install_win\\$file"
+done
+entry=$(exported "$uninstall_key")
+has_line "$entry" "\"InstallLocation\"=\"$(reg_text "$install_win")\"" "entry after another folder"
+has_line "$entry" "\"UninstallString\"=\"$(reg_text "\"$install_win\\uninstall.exe\"")\"" "entry after another folder"
+has_line "$(exported "$classes\\*\\shell\\Pathnab\\command")" "@=\"$(reg_text "\"$install_win\\pathnab.exe\" %1")\"" \
+  "verb after another folder"
+
 # The uninstaller copies itself away, starts the copy and returns at once: wait for the copy.
 wine_run "$install_dir/uninstall.exe" /S >/dev/null 2>&1 || failed "silent uninstall failed"
 for _ in $(seq 60); do
@@ -110,5 +134,6 @@ for key in "$classes\\*\\shell\\Pathnab" "$classes\\Directory\\shell\\Pathnab" "
 done
 has_line "$(exported "$settings_key")" '"Height"="3000"' "settings after uninstall"
 
-[ $fail -eq 0 ] && echo "installed, the verb delivers every path exactly, uninstalled all but the settings"
+[ $fail -eq 0 ] && echo "installed, the verb delivers every path exactly, one copy after an install elsewhere," \
+  "uninstalled all but the settings"
 exit $fail

@@ -4,14 +4,19 @@
 # puts it by the real Win32 frame, lists 8 rows, Escape ends it and stores nothing, a click on
 # Full Path leaves exactly that path on the clipboard and stores the size as REG_SZ text, the
 # C++ syntax doubles the backslashes; a clipboard held open elsewhere gives a message and the
-# window stays; Help > About and both System Info outcomes.
+# window stays; Help > About and both System Info outcomes; the About box's frame is fixed,
+# without minimise and maximise boxes; a quoted argument string, with and
+# without blanks, names the path inside, and a lone leading quote stays as it is.
 #   window_exe.sh PREFIX BIN_DIR SOURCE_DIR
 set -euo pipefail
 prefix=$1 bin=$2 source=$3
 work=$(mktemp -d)
 source "$source/tests/win32/wine_session.sh"
 sysinfo_key='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
+plain_unix=$prefix/drive_c/pathnab_quoted/plain.txt
+plain='C:\pathnab_quoted\plain.txt'
 cleanup() {
+  rm -rf "${plain_unix%/*}"
   stop_wine_session
   wine reg delete "$sysinfo_key" /v PATH /f </dev/null >/dev/null 2>&1 || true
   rm -rf "$work"
@@ -20,6 +25,14 @@ trap cleanup EXIT
 start_wine_session
 quiet wine_run reg delete "$sysinfo_key" /v PATH /f || true
 cp "$bin/wine_companion.exe" "$folder_unix/sysinfo.exe"
+
+# pathnab.exe on exactly this argument string, as a shortcut, a drop on the program or cmd
+# passes it: Wine would quote the words itself.
+open_window_on() {
+  xdotool mousemove 300 300
+  launch "$bin/wine_companion.exe" --start "Z:${bin//\//\\}\\pathnab.exe" "$1"
+  main_window
+}
 
 near() { local d=$(($1 - $2)); [ "${d#-}" -le 1 ]; }
 
@@ -54,6 +67,11 @@ stored_settings() {
 # fresh, busy machine that took longer than 20 s.
 launch "$bin/pathnab.exe"
 about=$(window_named '^About Pathnab from www.tallwick.example$' 90) || fail "no About box without a path"
+read -r style ex_style <<<"$(output_of wine_run "$bin/wine_companion.exe" --style "About Pathnab from www.tallwick.example")" ||
+  fail "no style of the About box"
+# WS_MINIMIZEBOX, WS_MAXIMIZEBOX and WS_THICKFRAME; WS_EX_DLGMODALFRAME.
+(( (style & 0x70000) == 0 && (ex_style & 0x1) != 0 )) || fail "About box style $style $ex_style: not a fixed dialog frame"
+pass "the About box: a fixed dialog frame without minimise and maximise boxes ($style $ex_style)"
 press "$about" Return
 ended
 [ -z "$(stored_settings)" ] || fail "the About box alone stored settings"
@@ -127,3 +145,18 @@ press "$about" Escape
 press "$win" alt+f x
 ended
 pass "Help > About: the registered System Info program starts; Escape closes the box; File > Exit ends"
+
+mkdir -p "${plain_unix%/*}" && : >"$plain_unix"
+launch "$bin/wine_companion.exe" --hold
+for quoted in "$path" "$plain"; do
+  open_window_on "\"$quoted\""
+  click_full_path
+  ended
+  expect_clipboard_text "$quoted"
+done
+pass "a quoted argument string, with and without blanks, names the path inside"
+open_window_on "\"$plain"
+click_full_path
+ended
+expect_clipboard_text ""
+pass "a lone leading quote stays: the argument string names no file, Full Path is empty"

@@ -6,7 +6,13 @@
 // can write there; "--end" ends every companion that holds. With
 // "--rects TITLE" it prints the window's outer rectangle and its client area in screen pixels
 // as Windows reports them: "left top width height clientLeft clientTop clientWidth clientHeight";
-// with "--rows TITLE" the number of rows in that window's list.
+// with "--rows TITLE" the number of rows in that window's list; "--style TITLE" prints the
+// window's style and extended style in hexadecimal; "--columns TITLE" prints that window's list
+// as "horizontalScrollBar verticalScrollBar column1 column2 clientWidth captionsWidth" (the bars
+// 1 when shown, widths in pixels; the last the width the control itself gives column 1 to show
+// its captions whole); "--start PROGRAM ARGUMENTS"
+// starts PROGRAM with exactly ARGUMENTS after its quoted name on the command line, as a
+// shortcut or cmd does, waits for it and exits with its code.
 #include <windows.h>
 #include <shellapi.h>
 // After the Win32 headers, which it needs.
@@ -59,12 +65,61 @@ int EndHolders() {
     return 0;
 }
 
-int PrintRows(const wchar_t* title) {
+HWND ListOf(const wchar_t* title) {
     HWND window = FindWindowW(nullptr, title);
-    HWND list = window ? FindWindowExW(window, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
+    return window ? FindWindowExW(window, nullptr, WC_LISTVIEWW, nullptr) : nullptr;
+}
+
+int PrintRows(const wchar_t* title) {
+    HWND list = ListOf(title);
     if (!list) return 1;
     std::printf("%d\n", ListView_GetItemCount(list));
     return 0;
+}
+
+int PrintStyle(const wchar_t* title) {
+    HWND window = FindWindowW(nullptr, title);
+    if (!window) return 1;
+    std::printf("%#lx %#lx\n", static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)),
+                static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE)));
+    return 0;
+}
+
+// The width the control gives the column to show its texts whole; the column is left as it was.
+int FittingWidth(HWND list, int column) {
+    const int shown = ListView_GetColumnWidth(list, column);
+    ListView_SetColumnWidth(list, column, LVSCW_AUTOSIZE);
+    const int fitting = ListView_GetColumnWidth(list, column);
+    ListView_SetColumnWidth(list, column, shown);
+    return fitting;
+}
+
+// The scroll bars as the control shows them: a shown bar is in its window style.
+int PrintColumns(const wchar_t* title) {
+    HWND list = ListOf(title);
+    RECT client{};
+    if (!list || !GetClientRect(list, &client)) return 1;
+    const LONG style = GetWindowLongW(list, GWL_STYLE);
+    std::printf("%d %d %d %d %ld %d\n", (style & WS_HSCROLL) ? 1 : 0, (style & WS_VSCROLL) ? 1 : 0,
+                ListView_GetColumnWidth(list, 0), ListView_GetColumnWidth(list, 1), client.right,
+                FittingWidth(list, 0));
+    return 0;
+}
+
+int StartWith(const std::wstring& program, const std::wstring& arguments) {
+    std::wstring commandLine = L"\"" + program + L"\" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return 101;
+    }
+    DWORD code = 102;
+    if (WaitForSingleObject(process.hProcess, kHoldMs) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return static_cast<int>(code);
 }
 
 }  // namespace
@@ -75,6 +130,9 @@ int main() {
     const std::wstring option = count > 1 ? arguments[1] : L"";
     if (option == L"--rects" && count > 2) return PrintRects(arguments[2]);
     if (option == L"--rows" && count > 2) return PrintRows(arguments[2]);
+    if (option == L"--style" && count > 2) return PrintStyle(arguments[2]);
+    if (option == L"--columns" && count > 2) return PrintColumns(arguments[2]);
+    if (option == L"--start" && count > 3) return StartWith(arguments[2], arguments[3]);
     if (option == L"--end") return EndHolders();
     if (option == L"--hold" || option == L"--hold-clipboard-open") {
         Hold(option == L"--hold-clipboard-open");

@@ -95,9 +95,10 @@ ended() {
   [ "$status" -eq 0 ] || fail "exit status $status"
 }
 
+# xclip waits for the owner's answer without end: an owner that never answers fails the check.
 expect_clipboard_text() {
   local got
-  got=$(xclip -o -selection clipboard 2>/dev/null) || true
+  got=$(timeout 10 xclip -o -selection clipboard 2>/dev/null) || true
   [ "$got" = "$1" ] || fail "clipboard holds '$got', expected '$1'"
 }
 

@@ -1,5 +1,7 @@
 #include "app/qt/list_view.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QStyle>
@@ -44,7 +46,14 @@ void QtListView::Place(float left, float top, float width, float height) {
     tree_->setGeometry(scale.PixelsX(left), scale.PixelsY(top), scale.PixelsX(width), scale.PixelsY(height));
 }
 
-float QtListView::Width() { return Scale().TwipsX(tree_->width()); }
+// The scroll bars follow the rows only at the next layout, so the one the rows will need is
+// worked out here.
+float QtListView::InnerWidth() {
+    const QSize inside = tree_->maximumViewportSize();
+    const int rowsHeight = tree_->topLevelItemCount() * tree_->sizeHintForRow(0);
+    const int scrollBar = rowsHeight > inside.height() ? tree_->verticalScrollBar()->sizeHint().width() : 0;
+    return Scale().TwipsX(inside.width() - scrollBar);
+}
 
 void QtListView::ClearColumns() { tree_->setColumnCount(0); }
 
@@ -59,6 +68,12 @@ float QtListView::ColumnWidth(int column) { return Scale().TwipsX(tree_->columnW
 
 void QtListView::SetColumnWidth(int column, float width) {
     tree_->setColumnWidth(column - 1, Scale().PixelsX(width));
+}
+
+// The tree view keeps its own measure protected; the item view's is the same call, public.
+float QtListView::FittingColumnWidth(int column) {
+    const QAbstractItemView& view = *tree_;
+    return Scale().TwipsX(std::max(view.sizeHintForColumn(column - 1), 0));
 }
 
 // A list that has rows always has one selected and current, as a new list starts on its first

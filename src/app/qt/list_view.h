@@ -16,12 +16,13 @@ public:
 
     void SetVisible(bool visible) override { tree_->setVisible(visible); }
     void Place(float left, float top, float width, float height) override;
-    float Width() override;
+    float InnerWidth() override;
     void ClearColumns() override;
     void AddColumn(const std::string& header, float width) override;
     void HideColumnHeaders() override { tree_->setHeaderHidden(true); }
     float ColumnWidth(int column) override;
     void SetColumnWidth(int column, float width) override;
+    float FittingColumnWidth(int column) override;
     void ClearRows() override { tree_->clear(); }
     Row AddRow(const std::string& key, const std::string& caption) override;
     void SetRowText(Row row, const std::string& text) override;

@@ -21,12 +21,22 @@ std::size_t EndOfProgramName(const std::wstring& commandLine) {
     return end;
 }
 
+// A double quote can never be part of a Windows path, so an argument string that is one quoted
+// argument (a quote at each end and none between) can only mean the path inside: what a file
+// dropped on the program, a Send To shortcut, cmd and most file managers pass. Anything else,
+// a lone leading quote included, is handed over as received.
+std::wstring PathInsideQuotes(std::wstring arguments) {
+    const bool enclosed = arguments.size() >= 2 && arguments.front() == L'"' && arguments.back() == L'"';
+    if (enclosed && arguments.find(L'"', 1) == arguments.size() - 1) return arguments.substr(1, arguments.size() - 2);
+    return arguments;
+}
+
 }  // namespace
 
 std::string ArgumentStringOf(const std::wstring& commandLine) {
     std::size_t start = EndOfProgramName(commandLine);
     while (start < commandLine.size() && IsBlank(commandLine[start])) ++start;
-    return Utf8(commandLine.substr(start));
+    return Utf8(PathInsideQuotes(commandLine.substr(start)));
 }
 
 std::vector<std::string> ArgumentsOf(const std::wstring& commandLine) {

@@ -23,10 +23,20 @@ void Win32ListView::Place(float left, float top, float width, float height) {
     MoveWindow(list_, twips.Pixels(left), twips.Pixels(top), twips.Pixels(width), twips.Pixels(height), TRUE);
 }
 
-float Win32ListView::Width() {
-    RECT outer{};
-    GetWindowRect(list_, &outer);
-    return WindowTwips(list_).Twips(outer.right - outer.left);
+// The scroll bars shown now may be those of the columns before the fill: the inside is taken
+// without them, and the vertical one left out only when the rows are taller than that.
+float Win32ListView::InnerWidth() {
+    RECT inside{};
+    GetClientRect(list_, &inside);
+    const UINT dpi = GetDpiForWindow(list_);
+    const LONG_PTR style = GetWindowLongPtrW(list_, GWL_STYLE);
+    const int scrollBarWidth = GetSystemMetricsForDpi(SM_CXVSCROLL, dpi);
+    const int width = inside.right + ((style & WS_VSCROLL) ? scrollBarWidth : 0);
+    const int height = inside.bottom + ((style & WS_HSCROLL) ? GetSystemMetricsForDpi(SM_CYHSCROLL, dpi) : 0);
+    RECT row{};
+    const bool rowsTaller = ListView_GetItemRect(list_, 0, &row, LVIR_BOUNDS) &&
+                            ListView_GetItemCount(list_) * (row.bottom - row.top) > height;
+    return WindowTwips(list_).Twips(width - (rowsTaller ? scrollBarWidth : 0));
 }
 
 void Win32ListView::ClearColumns() {
@@ -54,8 +64,23 @@ float Win32ListView::ColumnWidth(int column) {
     return WindowTwips(list_).Twips(ListView_GetColumnWidth(list_, column - 1));
 }
 
+// The control keeps a horizontal scroll bar that a wider column needed, and the vertical one that
+// the bar's height called for, when the new width would just fit without both: it lets them go
+// when the column is first made narrow.
 void Win32ListView::SetColumnWidth(int column, float width) {
+    ListView_SetColumnWidth(list_, column - 1, 0);
     ListView_SetColumnWidth(list_, column - 1, WindowTwips(list_).Pixels(width));
+}
+
+// Measured by the control itself, which knows its font and its cell margins; the width shown
+// is left as it was.
+float Win32ListView::FittingColumnWidth(int column) {
+    const int index = column - 1;
+    const int shown = ListView_GetColumnWidth(list_, index);
+    ListView_SetColumnWidth(list_, index, LVSCW_AUTOSIZE);
+    const int fitting = ListView_GetColumnWidth(list_, index);
+    ListView_SetColumnWidth(list_, index, shown);
+    return WindowTwips(list_).Twips(fitting);
 }
 
 void Win32ListView::ClearRows() {

@@ -17,13 +17,14 @@ public:
 
     void SetVisible(bool visible) override;
     void Place(float left, float top, float width, float height) override;
-    float Width() override;
+    float InnerWidth() override;
 
     void ClearColumns() override;
     void AddColumn(const std::string& header, float width) override;
     void HideColumnHeaders() override;
     float ColumnWidth(int column) override;
     void SetColumnWidth(int column, float width) override;
+    float FittingColumnWidth(int column) override;
 
     void ClearRows() override;
     Row AddRow(const std::string& key, const std::string& caption) override;

@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
@@ -29,12 +30,18 @@ public:
         width_ = width;
         height_ = height;
     }
-    float Width() override { return width_; }
+    float InnerWidth() override { return width_ - kBorders - (scrollBarShown ? kScrollBarWidth : 0); }
     void ClearColumns() override { columns.clear(); }
     void AddColumn(const std::string& header, float width) override { columns.push_back({header, width}); }
     void HideColumnHeaders() override { headersHidden = true; }
     float ColumnWidth(int column) override { return columns.at(column - 1).width; }
     void SetColumnWidth(int column, float width) override { columns.at(column - 1).width = width; }
+    // Every byte as wide as the next, within the cell's margins.
+    float FittingColumnWidth(int column) override {
+        std::size_t longest = 0;
+        for (const FakeRow& row : rows) longest = std::max(longest, (column == 1 ? row.caption : row.text).size());
+        return kCellMargins + kByteWidth * static_cast<float>(longest);
+    }
     void ClearRows() override {
         rows.clear();
         selected.reset();
@@ -47,6 +54,12 @@ public:
     std::string RowText(Row row) override { return rows.at(row - 1).text; }
     std::optional<Row> SelectedRow() override { return selected; }
 
+    static constexpr float kBorders = 60;
+    static constexpr float kScrollBarWidth = 255;
+    static constexpr float kCellMargins = 90;
+    static constexpr float kByteWidth = 75;
+
+    float Width() const { return width_; }
     bool Visible() const { return visible_; }
     float Left() const { return left_; }
     float Top() const { return top_; }
@@ -55,6 +68,7 @@ public:
     std::vector<FakeColumn> columns;
     std::vector<FakeRow> rows;
     bool headersHidden = false;
+    bool scrollBarShown = false;  // the vertical one
     std::optional<Row> selected;
 
 private:

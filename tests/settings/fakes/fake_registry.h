@@ -27,6 +27,10 @@ public:
     std::int32_t fetchStatus = 0;      // the query with a buffer
     std::int32_t setStatus = 0;
 
+    // The rights an open may be granted: asking for any other fails with kAccessDenied, as
+    // HKEY_LOCAL_MACHINE answers a user who is not elevated and asks to change it.
+    std::uint32_t grantedRights = ~0u;
+
     int opens = 0;
     int creates = 0;
     int closes = 0;
@@ -66,6 +70,7 @@ public:
         if (!base) return regstatus::kInvalidHandle;
         std::string path = Join(*base, subKey);
         if (!values_.contains(path)) return regstatus::kFileNotFound;
+        if ((access & ~grantedRights) != 0) return regstatus::kAccessDenied;
         key = Hand(path);
         return regstatus::kSuccess;
     }
