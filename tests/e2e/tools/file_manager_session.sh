@@ -129,10 +129,9 @@ close_file_manager() {
 # a menu still busy with the one before. A menu whose focus does not move gets no Return, and
 # the round is tried again.
 choose_pathnab_by_name() {
-  local focused=""
+  local focused
   for _ in $(seq 30); do
-    xdotool key Up
-    focused=$("$(dirname "${BASH_SOURCE[0]}")/focused_menu_item.py" "$focused") || return 0
+    focused=$("$(dirname "${BASH_SOURCE[0]}")/focused_menu_item.py" Up) || return 0
     [ "$focused" != Pathnab ] || { xdotool key Return; return 0; }
   done
   fail "no \"Pathnab\" in the context menu of '$1'"
