@@ -6,13 +6,15 @@
 // can write there; "--end" ends every companion that holds. With
 // "--rects TITLE" it prints the window's outer rectangle and its client area in screen pixels
 // as Windows reports them: "left top width height clientLeft clientTop clientWidth clientHeight";
-// with "--rows TITLE" the number of rows in that window's list.
+// with "--rows TITLE" the number of rows in that window's list; "--cursor X Y" puts the mouse
+// cursor at X Y through Windows, so that Wine's own idea of where it is agrees with the X pointer.
 #include <windows.h>
 #include <shellapi.h>
 // After the Win32 headers, which it needs.
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -67,6 +69,12 @@ int PrintRows(const wchar_t* title) {
     return 0;
 }
 
+int PutCursor(const wchar_t* x, const wchar_t* y) {
+    return SetCursorPos(static_cast<int>(std::wcstol(x, nullptr, 10)), static_cast<int>(std::wcstol(y, nullptr, 10)))
+               ? 0
+               : 1;
+}
+
 }  // namespace
 
 int main() {
@@ -76,6 +84,7 @@ int main() {
     if (option == L"--rects" && count > 2) return PrintRects(arguments[2]);
     if (option == L"--rows" && count > 2) return PrintRows(arguments[2]);
     if (option == L"--end") return EndHolders();
+    if (option == L"--cursor" && count > 3) return PutCursor(arguments[2], arguments[3]);
     if (option == L"--hold" || option == L"--hold-clipboard-open") {
         Hold(option == L"--hold-clipboard-open");
     } else {
