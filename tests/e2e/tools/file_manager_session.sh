@@ -123,20 +123,6 @@ close_file_manager() {
   stop_processes "$file_manager_pid" $(bus_pids) "$bus_pid"
 }
 
-# Steps up through the open context menu until "Pathnab" has the focus, read through the
-# accessibility bus, then chooses it: its place in the menu, which differs between releases of
-# a file manager, does not matter. Each step waits for the focus to move, so no key is sent to
-# a menu still busy with the one before. A menu whose focus does not move gets no Return, and
-# the round is tried again.
-choose_pathnab_by_name() {
-  local focused
-  for _ in $(seq 30); do
-    focused=$("$(dirname "${BASH_SOURCE[0]}")/focused_menu_item.py" Up) || return 0
-    [ "$focused" != Pathnab ] || { xdotool key Return; return 0; }
-  done
-  fail "no \"Pathnab\" in the context menu of '$1'"
-}
-
 # The local paths the clipboard holds as copied files, each ended by a NUL.
 copied_paths() {
   timeout 5 xclip -o -selection clipboard -t text/uri-list 2>/dev/null | python3 -c '

@@ -1,15 +1,12 @@
 #!/usr/bin/python3
-# usage: focused_menu_item.py KEY
-# Presses KEY (with xdotool) and waits up to 20 s for a menu item of an application on the
-# session's accessibility bus to take the keyboard focus, and prints that item's name; exits 1
-# when none does. A test steps through a menu by its items' names this way, seeing each key take
-# effect before it sends the next one. The focus is learnt from the toolkit's focus event,
-# listened for before the key goes out: Qt leaves its popup menus out of the application's
-# tree of objects, so no search of that tree finds their items. An item whose own name is empty
-# (GTK 4.18's popover menus, in Nautilus 48) is known by the text of the label it is labelled
-# by, which is what it shows.
-import subprocess
+# usage: focused_menu_item.py [PREVIOUS]
+# Waits up to 20 s for a menu item of an application on the session's accessibility bus to have
+# the keyboard focus under another name than PREVIOUS, and prints that name; exits 1 when none
+# does. A test steps through a menu by its items' names this way, seeing each key take effect
+# before it sends the next one. An item whose own name is empty (GTK 4.18's popover menus, in
+# Nautilus 48) is known by the text of the label it is labelled by, which is what it shows.
 import sys
+import time
 
 import gi
 
@@ -28,27 +25,29 @@ def item_name(item):
     return name
 
 
+def focused_menu_item(node):
+    try:
+        if node.get_role() == Atspi.Role.MENU_ITEM and node.get_state_set().contains(Atspi.StateType.FOCUSED):
+            return item_name(node)
+        for index in range(node.get_child_count()):
+            name = focused_menu_item(node.get_child_at_index(index))
+            if name is not None:
+                return name
+    except GLib.Error:
+        pass  # the menu closed while it was read
+    return None
+
+
 def main():
-    loop = GLib.MainLoop()
-    names = []
-
-    def on_focus(event):
-        try:
-            if event.detail1 and event.source.get_role() == Atspi.Role.MENU_ITEM:
-                names.append(item_name(event.source))
-                loop.quit()
-        except GLib.Error:
-            pass  # the menu closed while it was read
-
-    listener = Atspi.EventListener.new(on_focus)
-    listener.register("object:state-changed:focused")
-    subprocess.run(["xdotool", "key", sys.argv[1]], check=True)
-    GLib.timeout_add_seconds(20, loop.quit)
-    loop.run()
-    if not names:
-        return 1
-    print(names[0])
-    return 0
+    previous = sys.argv[1] if len(sys.argv) > 1 else None
+    deadline = time.monotonic() + 20
+    while time.monotonic() < deadline:
+        name = focused_menu_item(Atspi.get_desktop(0))
+        if name is not None and name != previous:
+            print(name)
+            return 0
+        time.sleep(0.2)
+    return 1
 
 
 sys.exit(main())
