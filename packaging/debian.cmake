@@ -18,9 +18,9 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "python3")
 # libnetapi (from samba-libs) is opened at run time only when a local Samba server answers;
 # Wayland sessions without X11 need Qt's Wayland plugin.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "samba-libs, qt6-wayland")
-# hardinfo is the System Information program the machine-wide store names; only the About
-# box's button needs it, and it brings GTK 2 and pciutils.
-set(CPACK_DEBIAN_PACKAGE_SUGGESTS "python3-nautilus, caja-actions, hardinfo")
+# hardinfo2 (Debian 13) or hardinfo (Debian 12) is the System Information program the
+# machine-wide store names; only the About box's button needs it, and it brings GTK and pciutils.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "python3-nautilus, caja-actions, hardinfo2 | hardinfo")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_LIST_DIR}/conffiles)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR})

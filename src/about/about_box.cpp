@@ -49,7 +49,7 @@ std::string SysInfoProgramPath(Registry& registry, char folderSeparator, FilePro
     std::string path;
     if (GetKeyValue(registry, regroot::kLocalMachine, kSysInfoProgramKey, kSysInfoProgramValue,
                     path)) {
-        return path;  // names the program itself
+        return ChooseSysInfoProgram(path, files);  // names the program itself
     }
     if (!GetKeyValue(registry, regroot::kLocalMachine, kSysInfoFolderKey, kSysInfoFolderValue,
                      path)) {
@@ -101,6 +101,25 @@ bool GetKeyValue(Registry& registry, RegKey keyRoot, const std::string& keyName,
         keyVal = DwordText(text, keyVal);
     }
     return true;
+}
+
+std::string SysInfoProgramText(const std::vector<std::string>& programs) {
+    std::string text;
+    for (const std::string& program : programs) {
+        if (!text.empty()) text += kSysInfoProgramSeparator;
+        text += program;
+    }
+    return text;
+}
+
+std::string ChooseSysInfoProgram(const std::string& registered, FileProbe& files) {
+    std::string::size_type start = 0;
+    for (auto end = registered.find(kSysInfoProgramSeparator); end != std::string::npos;
+         start = end + 1, end = registered.find(kSysInfoProgramSeparator, start)) {
+        std::string program = registered.substr(start, end - start);
+        if (files.IsOrdinaryFile(program)) return program;
+    }
+    return registered.substr(start);
 }
 
 std::string SysInfoProgramInFolder(const std::string& folder, char separator) {

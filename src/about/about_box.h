@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "about/about_services.h"
 #include "pathforms/path_conventions.h"
@@ -20,6 +21,9 @@ inline constexpr const char* kSysInfoProgramValue = "PATH";
 inline constexpr const char* kSysInfoFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 inline constexpr const char* kSysInfoFolderValue = "MSINFO";
 inline constexpr const char* kSysInfoProgramFile = "MSINFO32.EXE";
+// The registered program text may name several programs, one per line: where the program's
+// name differs between releases of a system, one registration serves them all.
+inline constexpr char kSysInfoProgramSeparator = '\n';
 
 // The texts the About box's load step fills in.
 struct AboutTexts {
@@ -35,6 +39,14 @@ AboutTexts LoadAboutTexts(const VersionInfo& version);
 // first appended to what keyVal held, any other type leaves keyVal as it was.
 bool GetKeyValue(Registry& registry, RegKey keyRoot, const std::string& keyName,
                  const std::string& subKeyRef, std::string& keyVal);
+
+// The program text that registers the programs given, the preferred one first.
+std::string SysInfoProgramText(const std::vector<std::string>& programs);
+
+// The program a registered text names: the first of its lines that is an ordinary file, else
+// the last line as given. A single name is thus started without an existence test, and a text
+// naming only missing programs still leads to a failed start and the unavailable message.
+std::string ChooseSysInfoProgram(const std::string& registered, FileProbe& files);
 
 // The registered folder joined with kSysInfoProgramFile; always adds one separator.
 std::string SysInfoProgramInFolder(const std::string& folder, char separator);

@@ -307,6 +307,38 @@ TEST_F(AboutStartSysInfo, UserWhoMayNotChangeTheMachineKeysFindsTheFolder) {
     EXPECT_EQ(starter.started, std::vector<std::string>{"C:\\Tools\\MSINFO32.EXE"});
 }
 
+TEST_F(AboutStartSysInfo, FirstRegisteredProgramThatIsThereIsStarted) {
+    RegisterProgram("/usr/bin/hardinfo2\n/usr/bin/hardinfo");
+    files.files = {"/usr/bin/hardinfo2", "/usr/bin/hardinfo"};
+    Start('/');
+    EXPECT_EQ(starter.started, std::vector<std::string>{"/usr/bin/hardinfo2"});
+    EXPECT_EQ(files.asked, std::vector<std::string>{"/usr/bin/hardinfo2"});
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(AboutStartSysInfo, LaterRegisteredProgramIsStartedWhenTheFirstIsMissing) {
+    RegisterProgram("/usr/bin/hardinfo2\n/usr/bin/hardinfo");
+    files.files = {"/usr/bin/hardinfo"};
+    Start('/');
+    EXPECT_EQ(starter.started, std::vector<std::string>{"/usr/bin/hardinfo"});
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(AboutStartSysInfo, LastRegisteredProgramIsTriedAsGivenWhenNoneIsThere) {
+    RegisterProgram("/opt/a\n/opt/b\n/opt/c");
+    starter.succeeds = false;
+    Start('/');
+    EXPECT_EQ(files.asked, (std::vector<std::string>{"/opt/a", "/opt/b"}));
+    EXPECT_EQ(starter.started, std::vector<std::string>{"/opt/c"});
+    EXPECT_TRUE(ShowedUnavailable());
+}
+
+TEST(AboutSysInfoProgramText, NamesEachProgramOnALineOfItsOwn) {
+    EXPECT_EQ(SysInfoProgramText({"/usr/bin/hardinfo2", "/usr/bin/hardinfo"}),
+              "/usr/bin/hardinfo2\n/usr/bin/hardinfo");
+    EXPECT_EQ(SysInfoProgramText({"C:\\info.exe"}), "C:\\info.exe");
+}
+
 TEST_F(AboutStartSysInfo, MessageCanBeShownAgain) {
     Start();
     Start();

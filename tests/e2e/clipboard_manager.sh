@@ -4,6 +4,10 @@
 # its owner has gone, offering all but one of the saved targets): after a click the command
 # returns, Pathnab hands the text over and ends by itself, and the text stays pasteable.
 set -euo pipefail
+# xfce4-clipman 1.6.6 (Debian 13) ends at once without a session bus: a bus of our own.
+if [ -z "${PATHNAB_CLIPMAN_BUS:-}" ]; then
+  PATHNAB_CLIPMAN_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
 bin=${PATHNAB_BIN:?}/pathnab
 probe=${PATHNAB_BIN:?}/selection_owner
 work=$(mktemp -d)

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The installed package's System Information stand-in under Xvfb, run by an ordinary user (root
 # would read the root-owned store however it was opened): the About box's "System Info" starts
-# hardinfo, registered in the package's /etc/xdg store, and the box stays open; a store naming
-# a program that is not there gives the unavailable message. Purging takes the store away.
+# hardinfo2 (Debian 13) or hardinfo (Debian 12), both registered in the package's /etc/xdg
+# store, and the box stays open; a store naming a program that is not there gives the
+# unavailable message. Purging takes the store away.
 set -euo pipefail
 source "$(dirname "$0")/tools/package_install.sh"
 work=$(mktemp -d)
@@ -10,7 +11,9 @@ source "$(dirname "$0")/tools/xvfb_session.sh"
 machine_store=/etc/xdg/pathnab/registry.db
 trap 'stop_session; remove_package; rm -rf "$work"' EXIT
 [ "$(id -u)" -eq 0 ] || { echo "skipped: needs root to install the package and to change user"; exit 77; }
-command -v hardinfo >/dev/null || fail "hardinfo is not installed"
+# The program the registration leads to here: the first of the two that is installed.
+sysinfo_program=$(command -v hardinfo2 || command -v hardinfo) || fail "neither hardinfo2 nor hardinfo is installed"
+sysinfo_name=$(basename "$sysinfo_program")
 
 # A user id no account has, with a home and a runtime folder of its own.
 user_id=61000
@@ -47,10 +50,10 @@ close_about() {
 # Xubuntu's order: a desktop folder without a store first, the package's folder second.
 press_sys_info XDG_CONFIG_DIRS=/etc/xdg/xdg-xubuntu:/etc/xdg
 sysinfo=$(timeout 60 xdotool search --sync --onlyvisible --class hardinfo | head -n1) ||
-  fail "no hardinfo window after System Info"
-pgrep -u "$user_id" -x hardinfo >/dev/null || fail "hardinfo does not run as the user"
+  fail "no $sysinfo_name window after System Info"
+pgrep -u "$user_id" -x "$sysinfo_name" >/dev/null || fail "$sysinfo_name does not run as the user"
 xdotool search --onlyvisible --name '^About Pathnab' >/dev/null || fail "the About box closed"
-pass "System Info starts the registered hardinfo as the user ($(xdotool getwindowname "$sysinfo")); the About box stays"
+pass "System Info starts the registered $sysinfo_program as the user ($(xdotool getwindowname "$sysinfo")); the About box stays"
 close_about
 # Nothing of the user's outlives this case (hardinfo may start helpers of its own), so that
 # whatever runs as the user in the next one was started there.

@@ -12,13 +12,15 @@
 // 1 when shown, widths in pixels; the last the width the control itself gives column 1 to show
 // its captions whole); "--start PROGRAM ARGUMENTS"
 // starts PROGRAM with exactly ARGUMENTS after its quoted name on the command line, as a
-// shortcut or cmd does, waits for it and exits with its code.
+// shortcut or cmd does, waits for it and exits with its code; "--cursor X Y" puts the mouse
+// cursor at X Y through Windows, so that Wine's own idea of where it is agrees with the X pointer.
 #include <windows.h>
 #include <shellapi.h>
 // After the Win32 headers, which it needs.
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -122,6 +124,12 @@ int StartWith(const std::wstring& program, const std::wstring& arguments) {
     return static_cast<int>(code);
 }
 
+int PutCursor(const wchar_t* x, const wchar_t* y) {
+    return SetCursorPos(static_cast<int>(std::wcstol(x, nullptr, 10)), static_cast<int>(std::wcstol(y, nullptr, 10)))
+               ? 0
+               : 1;
+}
+
 }  // namespace
 
 int main() {
@@ -134,6 +142,7 @@ int main() {
     if (option == L"--columns" && count > 2) return PrintColumns(arguments[2]);
     if (option == L"--start" && count > 3) return StartWith(arguments[2], arguments[3]);
     if (option == L"--end") return EndHolders();
+    if (option == L"--cursor" && count > 3) return PutCursor(arguments[2], arguments[3]);
     if (option == L"--hold" || option == L"--hold-clipboard-open") {
         Hold(option == L"--hold-clipboard-open");
     } else {

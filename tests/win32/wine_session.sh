@@ -70,9 +70,12 @@ main_window() {
 }
 
 # pathnab.exe with the pointer at X Y; the path's words as separate arguments, which Wine joins
-# with single blanks into exactly the path's command line.
+# with single blanks into exactly the path's command line. The pointer is put there through
+# Windows too: Wine 10 learns where the X pointer is only from its moves over Wine's own
+# windows, and until then its GetCursorPos answers the screen's centre.
 open_window() {
   xdotool mousemove "$1" "$2"
+  quiet wine_run "$bin/wine_companion.exe" --cursor "$1" "$2"
   local words
   read -r -a words <<<"$path"
   launch "$bin/pathnab.exe" "${words[@]}"

@@ -105,6 +105,15 @@ TEST_F(AboutSysInfoStore, RegisteredProgramIsStarted) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(AboutSysInfoStore, FirstRegisteredProgramThatIsThereIsStarted) {
+    const fs::path program = WriteSysInfoProgram(folder.path / "older");
+    RegisterText(kSysInfoProgramKey, "PATH",
+                 SysInfoProgramText({(folder.path / "newer").string(), program.string()}));
+    StartSysInfo();
+    EXPECT_TRUE(Ran(program));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(AboutSysInfoStore, ProgramInRegisteredFolderIsStarted) {
     fs::create_directory(folder.path / "tools");
     const fs::path program = WriteSysInfoProgram(folder.path / "tools" / "MSINFO32.EXE");

@@ -3,7 +3,8 @@
 # Waits up to 20 s for a menu item of an application on the session's accessibility bus to have
 # the keyboard focus under another name than PREVIOUS, and prints that name; exits 1 when none
 # does. A test steps through a menu by its items' names this way, seeing each key take effect
-# before it sends the next one.
+# before it sends the next one. An item whose own name is empty (GTK 4.18's popover menus, in
+# Nautilus 48) is known by the text of the label it is labelled by, which is what it shows.
 import sys
 import time
 
@@ -13,10 +14,21 @@ gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
 
+def item_name(item):
+    name = item.get_name()
+    if name:
+        return name
+    for relation in item.get_relation_set():
+        if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY:
+            labels = (relation.get_target(index) for index in range(relation.get_n_targets()))
+            return " ".join(Atspi.Text.get_text(label, 0, -1) for label in labels)
+    return name
+
+
 def focused_menu_item(node):
     try:
         if node.get_role() == Atspi.Role.MENU_ITEM and node.get_state_set().contains(Atspi.StateType.FOCUSED):
-            return node.get_name()
+            return item_name(node)
         for index in range(node.get_child_count()):
             name = focused_menu_item(node.get_child_at_index(index))
             if name is not None:
