@@ -135,7 +135,7 @@ paste_clipboard() { timeout 5 wl-paste --no-newline "$@"; }
 
 # Another program takes the clipboard with TEXT and keeps serving it until the session ends.
 take_clipboard() {
-  wl-copy --foreground "$1" &
+  wl-copy --foreground "$1" 2>/dev/null &
   session_helpers+=($!)
 }
 
