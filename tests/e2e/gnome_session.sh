@@ -40,11 +40,7 @@ start_nautilus() {
 
 # The local paths the clipboard holds as copied files, each ended by a NUL.
 copied_paths() {
-  paste_clipboard -t text/uri-list 2>/dev/null | python3 -c '
-import sys, urllib.parse
-for uri in sys.stdin.buffer.read().splitlines():
-    if uri.startswith(b"file://"):
-        sys.stdout.buffer.write(urllib.parse.unquote_to_bytes(uri[7:].decode("ascii")) + b"\0")'
+  paste_clipboard -t text/uri-list 2>/dev/null | "$tools"/uri_list_paths.py
 }
 
 # Selects all of the view and copies it until the clipboard holds exactly the item: then the

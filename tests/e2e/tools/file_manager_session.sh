@@ -95,11 +95,7 @@ close_file_manager() {
 
 # The local paths the clipboard holds as copied files, each ended by a NUL.
 copied_paths() {
-  timeout 5 xclip -o -selection clipboard -t text/uri-list 2>/dev/null | python3 -c '
-import sys, urllib.parse
-for uri in sys.stdin.buffer.read().splitlines():
-    if uri.startswith(b"file://"):
-        sys.stdout.buffer.write(urllib.parse.unquote_to_bytes(uri[7:].decode("ascii")) + b"\0")'
+  timeout 5 xclip -o -selection clipboard -t text/uri-list 2>/dev/null | "$(dirname "${BASH_SOURCE[0]}")"/uri_list_paths.py
 }
 
 # Selects all of the file manager's view and copies it until the clipboard holds exactly the
