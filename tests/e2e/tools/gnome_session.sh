@@ -25,10 +25,12 @@ start_bus_daemon() {
 shell_eval() { "$shell_eval" "$1"; }
 
 # True once the shell answers, has started up and shows the desktop rather than the Overview,
-# which it opens with.
+# which it opens with. Notifications stay in the tray: a banner ("Screen Lock disabled") came
+# down over the windows' top rows, where the test clicks.
 shell_ready() {
   [ "$(shell_eval '
     Main.overview.hide();
+    Main.messageTray.bannerBlocked = true;
     String(!Main.layoutManager._startingUp && !Main.overview.visible)' 2>/dev/null)" = true ]
 }
 
@@ -49,6 +51,8 @@ start_shell() {
     sleep 0.1
   done
   shell_ready || shell_failed "did not start"
+  # Made now, before any window: the first key of a keyboard made later went nowhere.
+  shell_input ''
   export WAYLAND_DISPLAY=wayland-gnome
   # XWayland's display and the key to it, as the shell gives them to the programs it starts.
   export DISPLAY XAUTHORITY
