@@ -8,31 +8,11 @@ source "$(dirname "${BASH_SOURCE[0]}")/xvfb_session.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/package_install.sh"
 trap end_file_manager_session EXIT
 
-# Every process of the session, the ones the bus or the file manager started included.
-session_pids() {
-  grep -lzx "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3
-}
-
 end_file_manager_session() {
   stop_session
   stop_processes $(session_pids)
   remove_package
   rm -rf "$work"
-}
-
-# Ends the processes: TERM, up to 5 s to go, then KILL (a file manager stuck in its start-up
-# ignores TERM, and would keep the package lock).
-stop_processes() {
-  local p
-  kill "$@" 2>/dev/null || true
-  for _ in $(seq 50); do
-    for p in "$@"; do running "$p" && { sleep 0.1; continue 2; }; done
-    break
-  done
-  for p in "$@"; do
-    running "$p" && kill -KILL "$p" 2>/dev/null
-    wait "$p" 2>/dev/null || true
-  done
 }
 
 # Starts a long-lived program of the session. It does not get the package lock's descriptor,
@@ -64,17 +44,7 @@ export GIO_USE_VFS=local GIO_USE_VOLUME_MONITOR=unix GVFS_DISABLE_FUSE=1 NO_AT_B
 start_session_program openbox --sm-disable >"$work/wm.log" 2>&1
 xdotool mousemove 300 200
 
-# A shell that re-parsed any of these would create $HOME/pwned (the names hold no slash).
-awkward_items=(
-  "$work/items/1/"$'-$(cd;touch pwned) "double" \'single\'  two  spaces.txt'
-  "$work/items/2/"$'`cd;touch pwned` $HOME ${PATH} R\xc3\xa9sum\xc3\xa9 \xc3\xbc.txt'
-  "$work/items/3/"$'two\nlines \xff\xfe not UTF-8.txt'
-  "$work/items/4/"$'-a folder; $(cd;touch pwned) & more'
-)
-for item in "${awkward_items[@]}"; do
-  mkdir -p "$(dirname "$item")"
-  case $item in *.txt) echo content > "$item" ;; *) mkdir "$item" ;; esac
-done
+source "$(dirname "${BASH_SOURCE[0]}")/awkward_items.sh"
 
 keys() {
   local key
@@ -125,11 +95,7 @@ close_file_manager() {
 
 # The local paths the clipboard holds as copied files, each ended by a NUL.
 copied_paths() {
-  timeout 5 xclip -o -selection clipboard -t text/uri-list 2>/dev/null | python3 -c '
-import sys, urllib.parse
-for uri in sys.stdin.buffer.read().splitlines():
-    if uri.startswith(b"file://"):
-        sys.stdout.buffer.write(urllib.parse.unquote_to_bytes(uri[7:].decode("ascii")) + b"\0")'
+  timeout 5 xclip -o -selection clipboard -t text/uri-list 2>/dev/null | "$(dirname "${BASH_SOURCE[0]}")"/uri_list_paths.py
 }
 
 # Selects all of the file manager's view and copies it until the clipboard holds exactly the

@@ -17,6 +17,26 @@ remember_children() {
   for child in $(pgrep -P "$pid" || true); do launched+=("$child"); done
 }
 
+# Every process of the session ($XDG_RUNTIME_DIR), the ones its buses or programs started included.
+session_pids() {
+  grep -lzx "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3
+}
+
+# Ends the processes: TERM, up to 5 s to go, then KILL (a program stuck in its start-up may
+# ignore TERM, and keep the package lock).
+stop_processes() {
+  local p
+  kill "$@" 2>/dev/null || true
+  for _ in $(seq 50); do
+    for p in "$@"; do running "$p" && { sleep 0.1; continue 2; }; done
+    break
+  done
+  for p in "$@"; do
+    running "$p" && kill -KILL "$p" 2>/dev/null
+    wait "$p" 2>/dev/null || true
+  done
+}
+
 running() {
   local state
   state=$(ps -o stat= -p "$1" 2>/dev/null) && [[ $state != Z* ]]
