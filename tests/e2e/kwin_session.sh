@@ -91,10 +91,24 @@ pathnab_from_menu() {
     fail "Pathnab was started with '$(tr '\0' '|' < "$work/arguments")', expected '$item'"
 }
 
-# Waits up to 10 s for Pathnab's window to go.
-expect_pathnab_closed() {
-  for _ in $(seq 50); do window_shown "$pathnab_caption" || return 0; sleep 0.2; done
-  fail "the Pathnab window stayed after $1; windows: $(kwin_windows | paste -sd '|')"
+# True when Pathnab's window has gone within SECONDS.
+pathnab_closed() {
+  for _ in $(seq $(($1 * 5))); do window_shown "$pathnab_caption" || return 0; sleep 0.2; done
+  return 1
+}
+
+# Presses the keys in Pathnab's active window until it closes, at most 5 times: under load, once
+# in some ten starts without a start-up token, KWin has made the window active but the keys
+# sent then are lost. Each repetition is logged; a window that stays fails.
+keys_until_closed() {
+  for _ in $(seq 5); do
+    keys "$@"
+    pathnab_closed 3 && return 0
+    echo "retrying: the Pathnab window stayed after $*; windows: $(kwin_windows | paste -sd '|')"
+    window_shown "$pathnab_caption" || return 0
+    wait_for_active captioned "$pathnab_caption" || fail "the Pathnab window lost the keyboard"
+  done
+  fail "the Pathnab window stayed after $*"
 }
 
 # The clipboard holds exactly TEXT, and no Pathnab process is left once another program copies.
@@ -110,7 +124,7 @@ source "$tools/dolphin_items.sh"
 for item in "${dolphin_items[@]}"; do
   pathnab_from_menu "$item"
   keys Return
-  expect_pathnab_closed Enter
+  pathnab_closed 10 || fail "the Pathnab window stayed after Enter"
   expect_copied "$item"
   close_dolphin
   pass "'$item' went from Dolphin's menu to Pathnab, and Enter at once put it on the clipboard"
@@ -119,14 +133,14 @@ done
 item=${dolphin_items[1]}
 pathnab_from_menu "$item"
 click_row "$active_window" 2
-expect_pathnab_closed "a click on the second row"
+pathnab_closed 10 || fail "the Pathnab window stayed after a click on the second row"
 expect_copied "${item##*/}"
 close_dolphin
 pass "a click on the second row copied the file name"
 
 pathnab_from_menu "$item"
 keys Escape
-expect_pathnab_closed Escape
+pathnab_closed 10 || fail "the Pathnab window stayed after Escape"
 no_pathnab_left || fail "a Pathnab process remains after Escape"
 copied_paths | cmp -s "$work/expected_selection" - || fail "Escape changed the clipboard"
 close_dolphin
@@ -135,8 +149,7 @@ pass "the window had the keyboard at once: Escape closed it and left the clipboa
 for round in $(seq 10); do
   start_session_program pathnab "$item"
   wait_for_active captioned "$pathnab_caption" || fail "no active Pathnab window in round $round"
-  keys Return
-  expect_pathnab_closed "Enter in round $round"
+  keys_until_closed Return
   expect_clipboard "$item"
 done
 take_clipboard taken
