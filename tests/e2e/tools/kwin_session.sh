@@ -57,11 +57,11 @@ input_step() {
   [ "$answer" = ok ] || fail "KWin took no input '$*': $answer"
 }
 
-click_at() { input_step move "$1" "$2"; input_step click "${3:-272}"; }
+# A left click at X Y.
+click_at() { input_step move "$1" "$2"; input_step click 272; }
 
 # Linux key codes of the keys the tests press, by their X names.
-declare -A key_codes=([Escape]=1 [Return]=28 [ctrl]=29 [a]=30 [c]=46 [Menu]=127
-                      [Up]=103 [Left]=105 [Right]=106 [Down]=108)
+declare -A key_codes=([Escape]=1 [Return]=28 [ctrl]=29 [a]=30 [c]=46 [Menu]=127 [Up]=103 [Down]=108)
 
 # Presses each key, or chord of keys joined by "+" (ctrl+c), in turn.
 keys() {
