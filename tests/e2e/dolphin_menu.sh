@@ -18,13 +18,6 @@ mkdir -p "$XDG_CONFIG_HOME"
 printf '[Show]\nkactivitymanagerd_fileitem_linking_plugin=false\n' > "$XDG_CONFIG_HOME/kservicemenurc"
 choose_pathnab() { keys Up Up Return; }
 
-# Dolphin reads file names as UTF-8 and hands on U+FFFD for bytes that are not, so it cannot
-# name such a file to any program; those names are left out, and a newline gets a name of its own.
-items=("$work/items/5/"$'two\nlines.txt')
-mkdir -p "$(dirname "${items[0]}")"
-echo content > "${items[0]}"
-for item in "${awkward_items[@]}"; do
-  iconv -f UTF-8 -t UTF-8 <<< "$item" >/dev/null 2>&1 && items+=("$item")
-done
+source "$(dirname "$0")/tools/dolphin_items.sh"
 
-for item in "${items[@]}"; do expect_pathnab_from_menu "$item"; done
+for item in "${dolphin_items[@]}"; do expect_pathnab_from_menu "$item"; done

@@ -52,6 +52,12 @@ programs_gone() {
   return 1
 }
 
+# The point, inside Pathnab's window, "X Y", where a click hits the row (counted from 1).
+row_point() {
+  local row_height=17 menu_height=21
+  echo 120 $((menu_height + row_height * ($1 - 1) + 8))
+}
+
 fail() { echo "FAIL: $*" >&2; exit 1; }
 pass() { echo "ok: $*"; }
 

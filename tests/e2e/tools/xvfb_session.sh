@@ -38,6 +38,9 @@ stored_size() {
 
 paste_clipboard() { xclip -o -selection clipboard; }
 
+# The clipboard as the type given (a MIME type), nothing when it is not offered in 5 s.
+paste_clipboard_as() { timeout 5 xclip -o -selection clipboard -t "$1" 2>/dev/null; }
+
 # Types keys into the window, focused first (there is no window manager to focus it).
 keys_to() {
   local win=$1; shift
@@ -47,8 +50,7 @@ keys_to() {
 
 # Clicks the row (counted from 1) of the window, with the pointer moved inside it first.
 click_row() {
-  local row_height=17 menu_height=21
-  xdotool mousemove --sync --window "$1" 120 $((menu_height + row_height * ($2 - 1) + 8)) click 1
+  xdotool mousemove --sync --window "$1" $(row_point "$2") click 1
 }
 
 # Starts Pathnab ($bin) with the arguments (the path), clicks its first row (the full path) and

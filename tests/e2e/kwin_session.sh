@@ -1,0 +1,157 @@
+#!/usr/bin/env bash
+# Pathnab in KDE Plasma's compositor (KWin, Wayland, headless), started from Dolphin's own
+# context menu with the installed package's service menu: Enter at once copies the full path, a
+# click copies another row, Escape closes the window; then ten copies in a row of Pathnab
+# started in the session directly, and no Pathnab process is left once another program copies.
+set -euo pipefail
+for package in kwin-wayland qtwayland5 dolphin gir1.2-atspi-2.0 wl-clipboard; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    { echo "$package is not installed"; exit 77; }
+done
+tools=$(dirname "$0")/tools
+work=$(mktemp -d)
+source "$tools/kwin_session.sh"
+source "$tools/file_manager_parts.sh"
+# Qt reports its menus' focus to the accessibility bus only where asked to.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+
+pathnab_caption='Tallwick - Pathnab'
+
+# The Pathnab processes of the session, started by Dolphin or by the test.
+pathnab_pids() {
+  local p
+  for p in $(session_pids); do [ "$(cat "/proc/$p/comm" 2>/dev/null)" != pathnab ] || echo "$p"; done
+}
+
+# True when no Pathnab process of the session is left within 5 s.
+no_pathnab_left() {
+  for _ in $(seq 50); do [ -z "$(pathnab_pids)" ] && return 0; sleep 0.1; done
+  return 1
+}
+
+# Dolphin on the item's folder, on a bus of its own, with its window active and the item
+# selected. The menu's focus events are listened to from the start: a listener that comes
+# later, while Dolphin's accessibility bridge is still connecting, was once told nothing.
+start_dolphin() {
+  start_bus
+  mkfifo "$work/menu_events"
+  "$tools/menu_focus_events.py" > "$work/menu_events" 8>&- &
+  menu_watcher=$!
+  exec 7< "$work/menu_events"
+  rm "$work/menu_events"
+  local answer
+  read -r -t 20 answer <&7 && [ "$answer" = ready ] || fail "no listener on the accessibility bus"
+  start_session_program dolphin "$(dirname "$1")" 2>>"$work/dolphin.log"
+  file_manager_pid=$pid
+  wait_for_active owned_by "$file_manager_pid" || fail "no active Dolphin window"
+  expect_selected "$1"
+}
+
+# Opens the item's context menu with the Menu key and steps up through it until "Pathnab" has
+# the focus, then chooses it: its place in the menu does not matter. Each step waits for the
+# focus to move, so no key meets a menu still busy with the one before. False when the menu
+# did not show or move; the items seen are in $menu_seen.
+choose_pathnab_from_menu() {
+  local focused=""
+  keys Menu
+  menu_seen=()
+  for _ in $(seq 25); do
+    keys Up
+    read -r -t 10 focused <&7 || break
+    menu_seen+=("$focused")
+    [ "$focused" != Pathnab ] || { keys Return; break; }
+  done
+  [ "$focused" = Pathnab ]
+}
+
+# Ends Dolphin, what it started, its bus and the menu's listener.
+close_dolphin() {
+  close_file_manager
+  stop_processes "$menu_watcher"
+  exec 7<&-
+}
+
+# Dolphin, the item's context menu, "Pathnab": its window becomes the active one, in a process
+# started with the item as its one argument, byte for byte; the window's line goes to
+# $active_window, the process to $pathnab_pid. A menu that did not move is tried once more.
+pathnab_from_menu() {
+  local item=$1 attempt
+  for attempt in 1 2; do
+    start_dolphin "$item"
+    choose_pathnab_from_menu && break
+    [ "$attempt" -eq 1 ] || fail "\"Pathnab\" could not be chosen from the context menu of '$item'"
+    echo "retrying: the context menu of '$item' did not show or move; focused: ${menu_seen[*]:-none}"
+    close_dolphin
+  done
+  wait_for_active captioned "$pathnab_caption" || fail "no active Pathnab window for '$item'"
+  pathnab_pid=$(cut -d' ' -f6 <<< "$active_window")
+  printf '%s\0' "$item" > "$work/expected_arguments"
+  tail -z -n +2 "/proc/$pathnab_pid/cmdline" > "$work/arguments"
+  cmp -s "$work/expected_arguments" "$work/arguments" ||
+    fail "Pathnab was started with '$(tr '\0' '|' < "$work/arguments")', expected '$item'"
+}
+
+# True when Pathnab's window has gone within SECONDS.
+pathnab_closed() {
+  for _ in $(seq $(($1 * 5))); do window_shown "$pathnab_caption" || return 0; sleep 0.2; done
+  return 1
+}
+
+# Presses the keys in Pathnab's active window until it closes, at most 5 times: under load, once
+# in some ten starts without a start-up token, KWin has made the window active but the keys
+# sent then are lost. Each repetition is logged; a window that stays fails.
+keys_until_closed() {
+  for _ in $(seq 5); do
+    keys "$@"
+    pathnab_closed 3 && return 0
+    echo "retrying: the Pathnab window stayed after $*; windows: $(kwin_windows | paste -sd '|')"
+    window_shown "$pathnab_caption" || return 0
+    wait_for_active captioned "$pathnab_caption" || fail "the Pathnab window lost the keyboard"
+  done
+  fail "the Pathnab window stayed after $*"
+}
+
+# The clipboard holds exactly TEXT, and no Pathnab process is left once another program copies.
+expect_copied() {
+  expect_clipboard "$1"
+  [ ! -e "$HOME/pwned" ] || fail "a shell ran the name '$1'"
+  take_clipboard taken
+  no_pathnab_left || fail "Pathnab processes $(pathnab_pids | paste -sd ' ') remain after another program copied"
+}
+
+source "$tools/dolphin_items.sh"
+
+for item in "${dolphin_items[@]}"; do
+  pathnab_from_menu "$item"
+  keys Return
+  pathnab_closed 10 || fail "the Pathnab window stayed after Enter"
+  expect_copied "$item"
+  close_dolphin
+  pass "'$item' went from Dolphin's menu to Pathnab, and Enter at once put it on the clipboard"
+done
+
+item=${dolphin_items[1]}
+pathnab_from_menu "$item"
+click_row "$active_window" 2
+pathnab_closed 10 || fail "the Pathnab window stayed after a click on the second row"
+expect_copied "${item##*/}"
+close_dolphin
+pass "a click on the second row copied the file name"
+
+pathnab_from_menu "$item"
+keys Escape
+pathnab_closed 10 || fail "the Pathnab window stayed after Escape"
+no_pathnab_left || fail "a Pathnab process remains after Escape"
+copied_paths | cmp -s "$work/expected_selection" - || fail "Escape changed the clipboard"
+close_dolphin
+pass "the window had the keyboard at once: Escape closed it and left the clipboard as Dolphin's copy"
+
+for round in $(seq 10); do
+  start_session_program pathnab "$item"
+  wait_for_active captioned "$pathnab_caption" || fail "no active Pathnab window in round $round"
+  keys_until_closed Return
+  expect_clipboard "$item"
+done
+take_clipboard taken
+no_pathnab_left || fail "Pathnab processes $(pathnab_pids | paste -sd ' ') remain after ten copies and another program's"
+pass "ten copies in a row, then another program's: no Pathnab process is left"
