@@ -35,13 +35,13 @@ no_pathnab_left() {
 start_dolphin() {
   start_bus
   mkfifo "$work/menu_events"
-  "$tools/menu_focus_events.py" > "$work/menu_events" 8>&- &
+  "$tools/menu_focus_events.py" > "$work/menu_events" &
   menu_watcher=$!
   exec 7< "$work/menu_events"
   rm "$work/menu_events"
   local answer
   read -r -t 20 answer <&7 && [ "$answer" = ready ] || fail "no listener on the accessibility bus"
-  start_session_program dolphin "$(dirname "$1")" 2>>"$work/dolphin.log"
+  start_program dolphin "$(dirname "$1")" 2>>"$work/dolphin.log"
   file_manager_pid=$pid
   wait_for_active owned_by "$file_manager_pid" || fail "no active Dolphin window"
   expect_selected "$1"
@@ -147,7 +147,7 @@ close_dolphin
 pass "the window had the keyboard at once: Escape closed it and left the clipboard as Dolphin's copy"
 
 for round in $(seq 10); do
-  start_session_program pathnab "$item"
+  start_program pathnab "$item"
   wait_for_active captioned "$pathnab_caption" || fail "no active Pathnab window in round $round"
   keys_until_closed Return
   expect_clipboard "$item"
