@@ -11,7 +11,7 @@ package_apt=("${package_sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o 
 # time-out left behind) kept it for good once, and every later package test waited in vain.
 take_package_lock() {
   local answer
-  read -r answer < <(flock -w 900 /tmp/pathnab-package-test.lock sh -c 'echo locked; exec tail --pid="$1" -f /dev/null' sh $$) &&
+  read -r answer < <(flock -w 900 /tmp/pathnab-package-test.lock sh -c 'echo locked; while ps -o stat= -p "$1" | grep -q "^[^Z]"; do sleep 0.5; done' sh $$) &&
     [ "$answer" = locked ]
 }
 
