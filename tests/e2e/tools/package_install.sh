@@ -9,6 +9,7 @@ package_apt=("${package_sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o 
 build_package() {
   exec 8>/tmp/pathnab-package-test.lock
   flock -w 900 8 || fail "another test run keeps the package installed"
+  package_lock_held=1
   (cd "$PATHNAB_BIN/.." && cpack -G DEB >/dev/null)
   deb=$(ls "$PATHNAB_BIN/.."/pathnab_*_"$(dpkg --print-architecture)".deb)
 }
@@ -19,6 +20,9 @@ install_package() {
   "${package_apt[@]}" install -y -qq --no-install-recommends "$deb" >/dev/null
 }
 
+# Only while this script holds the lock: a script ended while it waited for the lock would
+# otherwise take the package away from the test run that holds it.
 remove_package() {
+  [ -n "${package_lock_held:-}" ] || return 0
   "${package_apt[@]}" purge -y -qq pathnab >/dev/null 2>&1 || true
 }
