@@ -77,8 +77,8 @@ keys() {
   done
 }
 
-# One line per window KWin manages: "active" or "other", the x, y, width and height of the
-# window's own area (inside the frame KWin 6 draws around it), the client's pid and the caption. Written by a KWin script into KWin's log.
+# One line per window KWin manages: "active" or "other", the frame's x, y, width and height,
+# the client's pid and the caption. Written by a KWin script into KWin's log.
 # Each run has a name of its own (it is often called in a subshell, so no counter would do).
 kwin_windows() {
   local name="pathnab_state_${BASHPID}_$(date +%s%N)" id
@@ -87,9 +87,9 @@ kwin_windows() {
 const windows = workspace.windowList ? workspace.windowList() : workspace.clientList();
 const active = workspace.windowList ? workspace.activeWindow : workspace.activeClient;
 for (const window of windows) {
-  const client = window.clientGeometry;
-  print("$name " + (window === active ? "active " : "other ") + client.x + " " +
-        client.y + " " + client.width + " " + client.height + " " + window.pid + " " + window.caption);
+  const frame = window.frameGeometry;
+  print("$name " + (window === active ? "active " : "other ") + frame.x + " " +
+        frame.y + " " + frame.width + " " + frame.height + " " + window.pid + " " + window.caption);
 }
 print("$name end");
 EOF
