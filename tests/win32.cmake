@@ -22,9 +22,19 @@ foreach(sub IN LISTS subsystems)
   list(APPEND win32_tests ${found})
 endforeach()
 
+# The views' tests make real windows, which need a display.
+set(win32_view_tests ${win32_tests})
+list(FILTER win32_view_tests INCLUDE REGEX "_view_tests[.]cpp$")
+list(FILTER win32_tests EXCLUDE REGEX "_view_tests[.]cpp$")
+
+# A second argument runs the tests through that emulator instead of Wine alone.
 function(pathnab_wine_tests target)
+  set(emulator ${wine_emulator})
+  if(ARGC GREATER 1)
+    set(emulator ${ARGV1})
+  endif()
   target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-  set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR "${wine_emulator}")
+  set_target_properties(${target} PROPERTIES CROSSCOMPILING_EMULATOR "${emulator}")
   gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 TEST_PREFIX "win." NO_PRETTY_VALUES
                        PROPERTIES FIXTURES_REQUIRED wine)
 endfunction()
@@ -37,6 +47,10 @@ add_executable(win32_backend_tests ${win32_tests} ${PATHNAB_VERSION_RC}
                ${CMAKE_SOURCE_DIR}/src/app/cli/stream_message_box.cpp)
 target_link_libraries(win32_backend_tests PRIVATE pathnab_win32 gmock gtest_main)
 pathnab_wine_tests(win32_backend_tests)
+
+add_executable(win32_view_tests ${win32_view_tests} ${PATHNAB_VERSION_RC})
+target_link_libraries(win32_view_tests PRIVATE pathnab_win32 gmock gtest_main)
+pathnab_wine_tests(win32_view_tests "bash;${CMAKE_CURRENT_SOURCE_DIR}/win32/with_display.sh;${wine_emulator}")
 
 add_test(NAME core.platform_free
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/check_core_platform_free.sh ${CMAKE_SOURCE_DIR}/src)

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <string_view>
@@ -88,12 +90,87 @@ RegValue LongFromFloating(double number) {
     return RegValue(static_cast<std::int32_t>(rounded));
 }
 
-template <typename Number>
-std::string ToChars(Number number, std::chars_format format) {
-    std::array<char, 400> buffer{};
-    auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), number, format);
-    if (error != std::errc()) return {};
-    return std::string(buffer.data(), end);
+// A positive number as significant digits and the power of ten of the first one.
+struct Decimal {
+    std::string digits;
+    int exponent = 0;
+};
+
+Decimal Trimmed(Decimal decimal) {
+    while (decimal.digits.size() > 1 && decimal.digits.back() == '0') decimal.digits.pop_back();
+    return decimal;
+}
+
+// The digits of printf's "%.*e" text. Its decimal point is the locale's, so every byte before
+// the exponent that is not a digit is skipped.
+Decimal DecimalOf(const char* text) {
+    Decimal decimal;
+    const char* c = text;
+    for (; *c != '\0' && *c != 'e'; ++c) {
+        if (IsDigit(*c)) decimal.digits += *c;
+    }
+    if (*c == 'e') decimal.exponent = std::atoi(c + 1);
+    return Trimmed(decimal);
+}
+
+std::string ExponentText(int exponent) {
+    std::string digits = std::to_string(exponent < 0 ? -exponent : exponent);
+    if (digits.size() < 2) digits.insert(0, 1, '0');
+    return std::string("e") + (exponent < 0 ? '-' : '+') + digits;
+}
+
+std::string ScientificText(const Decimal& decimal) {
+    std::string text = decimal.digits.substr(0, 1);
+    if (decimal.digits.size() > 1) text += "." + decimal.digits.substr(1);
+    return text + ExponentText(decimal.exponent);
+}
+
+std::string FixedText(const Decimal& decimal) {
+    const int point = decimal.exponent + 1;  // digits before the point
+    const int count = static_cast<int>(decimal.digits.size());
+    if (point <= 0) return "0." + std::string(-point, '0') + decimal.digits;
+    if (point >= count) return decimal.digits + std::string(point - count, '0');
+    return decimal.digits.substr(0, point) + "." + decimal.digits.substr(point);
+}
+
+template <typename Floating>
+bool ReadsBackAs(const Decimal& decimal, Floating magnitude) {
+    const std::string text = ScientificText(decimal);
+    Floating back{};
+    std::from_chars(text.data(), text.data() + text.size(), back);
+    return back == magnitude;
+}
+
+// The next decimal up with `count` significant digits.
+Decimal NextUp(Decimal decimal, std::size_t count) {
+    decimal.digits.resize(count, '0');
+    std::size_t place = count;
+    while (place > 0 && decimal.digits[place - 1] == '9') decimal.digits[--place] = '0';
+    if (place == 0) {
+        decimal.digits.insert(0, 1, '1');
+        ++decimal.exponent;
+    } else {
+        ++decimal.digits[place - 1];
+    }
+    return Trimmed(decimal);
+}
+
+// The fewest significant digits that read back as the same number, the nearest such if several:
+// the number rounded to one digit, then two, and so on. Just above a power of two numbers lie
+// twice as far apart as just below it, so there the next decimal up may read back when the
+// nearest does not.
+template <typename Floating>
+Decimal ShortestDecimal(Floating magnitude) {
+    Decimal nearest;
+    for (int count = 1; count <= std::numeric_limits<Floating>::max_digits10; ++count) {
+        std::array<char, 64> text{};
+        std::snprintf(text.data(), text.size(), "%.*e", count - 1, static_cast<double>(magnitude));
+        nearest = DecimalOf(text.data());
+        if (ReadsBackAs(nearest, magnitude)) break;
+        Decimal above = NextUp(nearest, count);
+        if (ReadsBackAs(above, magnitude)) return above;
+    }
+    return nearest;
 }
 
 // Whole numbers in 32-bit range as plain digits; other numbers in the shortest text that reads
@@ -105,13 +182,14 @@ std::string FloatingText(Floating number) {
     // Compared as double: the limits are exact there, while as a float 2147483647 would round
     // up to 2147483648 and let that one number through.
     double value = number;
-    if (value == std::trunc(value) && value >= static_cast<double>(kLongMin) &&
-        value <= static_cast<double>(kLongMax)) {
-        return std::to_string(static_cast<std::int64_t>(value));
-    }
     double magnitude = std::fabs(value);
     bool plain = magnitude < 1e15 && magnitude >= 1e-6;
-    return ToChars(number, plain ? std::chars_format::fixed : std::chars_format::general);
+    bool whole = value == std::trunc(value);
+    bool isLong = value >= static_cast<double>(kLongMin) && value <= static_cast<double>(kLongMax);
+    // A whole number below 1e15 is exact as a 64-bit integer and written with all its digits.
+    if (whole && (isLong || plain)) return std::to_string(static_cast<std::int64_t>(value));
+    Decimal decimal = ShortestDecimal(static_cast<Floating>(magnitude));
+    return (value < 0 ? "-" : "") + (plain ? FixedText(decimal) : ScientificText(decimal));
 }
 
 struct LongVisitor {

@@ -26,14 +26,14 @@ title='Tallwick - Pathnab'
 
 # The names of the menu items that get the focus, one a line, from the accessibility bus.
 focus_log=$work/menu_focus
-"$tools/menu_focus_events.py" > "$focus_log" 2>>"$work/menu_focus.log" 8>&- &
+"$tools/menu_focus_events.py" > "$focus_log" 2>>"$work/menu_focus.log" &
 session_helpers+=($!)
 for _ in $(seq 100); do [ -s "$focus_log" ] && break; sleep 0.1; done
 
 # Starts GNOME Files on the folder and waits for its window to have the keyboard. It draws with
 # Cairo: OpenGL is only Mesa's software rasteriser here, slow on a loaded machine.
 start_nautilus() {
-  start_program env GSK_RENDERER=cairo nautilus "$1" 2>>"$work/nautilus.log" 8>&-
+  start_program env GSK_RENDERER=cairo nautilus "$1" 2>>"$work/nautilus.log"
   nautilus_pid=$pid
   wait_focused "$(basename "$1")" || fail "no GNOME Files window for $1 (focus: '$(focused_title)')"
 }
@@ -155,7 +155,7 @@ session_pathnab_count() {
 }
 file=${awkward_items[0]}
 for _ in $(seq 10); do
-  start_program "${PATHNAB_BIN:?}/pathnab" "$file" 8>&-
+  start_program "${PATHNAB_BIN:?}/pathnab" "$file"
   wait_focused "$title" || fail "no Pathnab window with the keyboard (focus: '$(focused_title)')"
   remember_children
   keys Return

@@ -34,7 +34,7 @@ no_pathnab_left() {
 start_dolphin() {
   start_bus
   listen_to_menu_focus
-  start_session_program dolphin "$(dirname "$1")" 2>>"$work/dolphin.log"
+  start_program dolphin "$(dirname "$1")" 2>>"$work/dolphin.log"
   file_manager_pid=$pid
   wait_for_active owned_by "$file_manager_pid" || fail "no active Dolphin window"
   expect_selected "$1"
@@ -117,7 +117,7 @@ close_file_manager
 pass "the window had the keyboard at once: Escape closed it and left the clipboard as Dolphin's copy"
 
 for round in $(seq 10); do
-  start_session_program pathnab "$item"
+  start_program pathnab "$item"
   wait_for_active captioned "$pathnab_caption" || fail "no active Pathnab window in round $round"
   keys_until_closed Return
   expect_clipboard "$item"

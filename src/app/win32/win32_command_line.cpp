@@ -2,7 +2,6 @@
 
 #include "pathforms/win32/wide_text.h"
 #include "pathforms/win32/windows_api.h"
-#include <shellapi.h>
 
 namespace pathnab {
 namespace {
@@ -37,16 +36,6 @@ std::string ArgumentStringOf(const std::wstring& commandLine) {
     std::size_t start = EndOfProgramName(commandLine);
     while (start < commandLine.size() && IsBlank(commandLine[start])) ++start;
     return Utf8(PathInsideQuotes(commandLine.substr(start)));
-}
-
-std::vector<std::string> ArgumentsOf(const std::wstring& commandLine) {
-    std::vector<std::string> arguments;
-    int count = 0;
-    wchar_t** split = CommandLineToArgvW(commandLine.c_str(), &count);
-    if (!split) return arguments;
-    for (int i = 1; i < count; ++i) arguments.push_back(Utf8(split[i]));
-    LocalFree(split);
-    return arguments;
 }
 
 }  // namespace pathnab

@@ -6,12 +6,11 @@
 
 namespace pathnab {
 
-float WindowTwips::PerPixel() const {
-    return static_cast<float>(TwipsPerPixel(static_cast<double>(GetDpiForWindow(window_))));
-}
+WindowTwips::WindowTwips(HWND window)
+    : perPixel_(static_cast<float>(TwipsPerPixel(static_cast<double>(GetDpiForWindow(window))))) {}
 
-int WindowTwips::Pixels(float twips) const { return static_cast<int>(std::lround(twips / PerPixel())); }
+int WindowTwips::Pixels(float twips) const { return static_cast<int>(std::lround(twips / perPixel_)); }
 
-float WindowTwips::Twips(int pixels) const { return static_cast<float>(pixels) * PerPixel(); }
+float WindowTwips::Twips(int pixels) const { return static_cast<float>(pixels) * perPixel_; }
 
 }  // namespace pathnab

@@ -4,16 +4,17 @@
 namespace pathnab {
 
 // Twips and pixels at one window's DPI (1440 / DPI twips to a pixel): the window may sit on a
-// monitor of its own density.
+// monitor of its own density. The density is asked once, when made, as each asking is a round
+// trip to the window system; make one for each use.
 class WindowTwips {
 public:
-    explicit WindowTwips(HWND window) : window_(window) {}
-    float PerPixel() const;
+    explicit WindowTwips(HWND window);
+    float PerPixel() const { return perPixel_; }
     int Pixels(float twips) const;
     float Twips(int pixels) const;
 
 private:
-    HWND window_;
+    float perPixel_;
 };
 
 }  // namespace pathnab

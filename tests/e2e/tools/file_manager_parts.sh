@@ -11,16 +11,10 @@ end_file_manager_session() {
   rm -rf "$work"
 }
 
-# Starts a long-lived program of the session. It does not get the package lock's descriptor,
-# which would keep the lock after the script has ended.
-start_session_program() {
-  start_program "$@" 8>&-
-}
-
 # A session bus of its own for each file-manager start, so that no instance still ending can
 # take over the request of a single-instance file manager.
 start_bus() {
-  { read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 8>&-)
+  { read -r DBUS_SESSION_BUS_ADDRESS; read -r bus_pid; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
   export DBUS_SESSION_BUS_ADDRESS
   launched+=("$bus_pid")
 }
@@ -50,7 +44,7 @@ listen_to_menu_focus() {
     org.a11y.Bus.GetAddress) || fail "no accessibility bus"
   export AT_SPI_BUS_ADDRESS=${address//[[:space:]]/}
   mkfifo "$work/menu_events"
-  "$(dirname "${BASH_SOURCE[0]}")/menu_focus_events.py" > "$work/menu_events" 8>&- &
+  "$(dirname "${BASH_SOURCE[0]}")/menu_focus_events.py" > "$work/menu_events" &
   exec 7< "$work/menu_events"
   rm "$work/menu_events"
   read -r -t 20 answer <&7 && [ "$answer" = ready ] || fail "no listener on the accessibility bus"

@@ -6,7 +6,7 @@
 work=$(mktemp -d)
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb_session.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/file_manager_parts.sh"
-start_session_program openbox --sm-disable >"$work/wm.log" 2>&1
+start_program openbox --sm-disable >"$work/wm.log" 2>&1
 xdotool mousemove 300 200
 
 keys() {
@@ -33,7 +33,7 @@ expect_popup_menu() {
 launch_file_manager() {
   start_bus
   ! declare -F listen_to_bus >/dev/null || listen_to_bus
-  start_session_program "$1" "$3" 2>>"$work/$1.log"
+  start_program "$1" "$3" 2>>"$work/$1.log"
   file_manager_pid=$pid
   win=$(timeout "$4" xdotool search --sync --onlyvisible --pid "$pid" --class "$2" | head -n1)
 }

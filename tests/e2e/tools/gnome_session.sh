@@ -3,8 +3,7 @@
 # the environment of that desktop session (WAYLAND_DISPLAY, DISPLAY, XDG_SESSION_TYPE=wayland).
 # HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR become fresh folders. Input goes in, and state comes
 # out, through the shell's own JavaScript (shell_eval). Needs $work (a temporary folder).
-# Call stop_session when done. The session's programs do not get the package lock's descriptor
-# (8): a bus daemon left behind by a test ended by force kept the lock from every later run.
+# Call stop_session when done.
 source "$(dirname "${BASH_SOURCE[0]}")/processes.sh"
 shell_eval=$(dirname "${BASH_SOURCE[0]}")/shell_eval.py
 export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
@@ -17,7 +16,7 @@ session_helpers=()
 # Starts a bus daemon with the session bus's rules; its address goes to the variable named.
 start_bus_daemon() {
   local address bus
-  { read -r address; read -r bus; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 8>&-)
+  { read -r address; read -r bus; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
   session_helpers+=("$bus")
   printf -v "$1" '%s' "$address"
   export "${1?}"
@@ -46,7 +45,7 @@ start_shell() {
   [ -d /tmp/.X11-unix ] || mkdir -m 1777 /tmp/.X11-unix
   # --unsafe-mode opens org.gnome.Shell.Eval, through which the test drives and reads the shell.
   gnome-shell --wayland --headless --virtual-monitor 1024x768 --unsafe-mode \
-    --wayland-display=wayland-gnome >"$work/gnome-shell.log" 2>&1 8>&- &
+    --wayland-display=wayland-gnome >"$work/gnome-shell.log" 2>&1 &
   shell_pid=$!
   for _ in $(seq 300); do
     shell_ready && break
@@ -142,7 +141,7 @@ paste_clipboard() { timeout 5 wl-paste --no-newline "$@"; }
 
 # Another program takes the clipboard with TEXT and keeps serving it until the session ends.
 take_clipboard() {
-  wl-copy --foreground "$1" 2>/dev/null 8>&- &
+  wl-copy --foreground "$1" 2>/dev/null &
   session_helpers+=($!)
 }
 

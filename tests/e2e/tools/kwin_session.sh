@@ -19,7 +19,7 @@ cp /usr/bin/kwin_wayland "$kwin_dir/kwin_wayland"
 # XWayland's sockets go there; Xvfb makes the folder, KWin only expects it.
 [ -d /tmp/.X11-unix ] || mkdir -m 1777 /tmp/.X11-unix
 # KWin's own session bus: its scripting interface is reached through it.
-{ read -r kwin_bus; read -r kwin_bus_pid; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 8>&-)
+{ read -r kwin_bus; read -r kwin_bus_pid; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
 # KWin starts this once its Wayland socket and XWayland are up, with the session's environment.
 printf '#!/bin/sh\nenv > "%s.new" && mv "%s.new" "%s"\n' "$kwin_dir/env" "$kwin_dir/env" "$kwin_dir/env" \
   > "$kwin_dir/ready"
@@ -28,7 +28,7 @@ chmod +x "$kwin_dir/ready"
 # Without permission checks any client may bind the fake-input and scripting interfaces.
 KWIN_COMPOSE=Q KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 DBUS_SESSION_BUS_ADDRESS=$kwin_bus \
   "$kwin_dir/kwin_wayland" --virtual --width 1024 --height 768 --socket pathnab-kwin --xwayland \
-  "$kwin_dir/ready" >"$work/kwin.log" 2>&1 8>&- &
+  "$kwin_dir/ready" >"$work/kwin.log" 2>&1 &
 kwin_pid=$!
 session_helpers=()
 
@@ -44,7 +44,7 @@ for _ in $(seq 300); do [ -s "$kwin_dir/env" ] && break; running "$kwin_pid" || 
 export WAYLAND_DISPLAY=pathnab-kwin
 export DISPLAY=$(sed -n 's/^DISPLAY=//p' "$kwin_dir/env")
 
-coproc kwin_input { "$PATHNAB_BIN/fake_input" 8>&-; }
+coproc kwin_input { "$PATHNAB_BIN/fake_input"; }
 session_helpers+=("$kwin_input_PID")
 input_to_kwin=${kwin_input[1]}
 input_from_kwin=${kwin_input[0]}
@@ -145,6 +145,6 @@ paste_clipboard_as() { timeout 5 wl-paste --no-newline --type "$1" 2>/dev/null; 
 
 # Another program takes the clipboard with TEXT and keeps serving it until the session ends.
 take_clipboard() {
-  wl-copy --foreground "$1" 8>&- &
+  wl-copy --foreground "$1" &
   session_helpers+=($!)
 }
