@@ -2,7 +2,10 @@
 # Dolphin's own context menu, with the installed package's KIO service menu: "Pathnab" opens
 # the window on exactly the selected path.
 set -euo pipefail
-command -v dolphin >/dev/null || { echo "dolphin is not installed"; exit 77; }
+for package in dolphin gir1.2-atspi-2.0 at-spi2-core; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    { echo "$package is not installed"; exit 77; }
+done
 source "$(dirname "$0")/tools/file_manager_session.sh"
 
 open_context_menu() {
@@ -12,11 +15,15 @@ open_context_menu() {
   expect_popup_menu dolphin
 }
 
-# "Pathnab" sits just above "Properties", the last item, once the submenu of KDE's activity
-# manager (kio-extras, where installed) is hidden: Up from an open menu goes to the last item.
-mkdir -p "$XDG_CONFIG_HOME"
-printf '[Show]\nkactivitymanagerd_fileitem_linking_plugin=false\n' > "$XDG_CONFIG_HOME/kservicemenurc"
-choose_pathnab() { keys Up Up Return; }
+# "Pathnab" is found by what it shows, the focus events of the menu naming each item in turn:
+# Dolphin 25.04 puts "Move to New Folder…" between it and "Properties", where Dolphin 22.12 had it
+# just above the last item. Qt reports its menus' focus to the accessibility bus only where asked to.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+listen_to_bus() { listen_to_menu_focus; }
+# A menu that did not move, or had no "Pathnab", gets no Return, and the round is tried again.
+choose_pathnab() {
+  choose_menu_item Pathnab || echo "no \"Pathnab\" chosen; the menu's focus went to: ${menu_seen[*]:-nothing}"
+}
 
 source "$(dirname "$0")/tools/dolphin_items.sh"
 

@@ -29,46 +29,15 @@ no_pathnab_left() {
   return 1
 }
 
-# Dolphin on the item's folder, on a bus of its own, with its window active and the item
-# selected. The menu's focus events are listened to from the start: a listener that comes
-# later, while Dolphin's accessibility bridge is still connecting, was once told nothing.
+# Dolphin on the item's folder, on a bus of its own whose menu focus is listened to, with its
+# window active and the item selected.
 start_dolphin() {
   start_bus
-  mkfifo "$work/menu_events"
-  "$tools/menu_focus_events.py" > "$work/menu_events" &
-  menu_watcher=$!
-  exec 7< "$work/menu_events"
-  rm "$work/menu_events"
-  local answer
-  read -r -t 20 answer <&7 && [ "$answer" = ready ] || fail "no listener on the accessibility bus"
+  listen_to_menu_focus
   start_program dolphin "$(dirname "$1")" 2>>"$work/dolphin.log"
   file_manager_pid=$pid
   wait_for_active owned_by "$file_manager_pid" || fail "no active Dolphin window"
   expect_selected "$1"
-}
-
-# Opens the item's context menu with the Menu key and steps up through it until "Pathnab" has
-# the focus, then chooses it: its place in the menu does not matter. Each step waits for the
-# focus to move, so no key meets a menu still busy with the one before. False when the menu
-# did not show or move; the items seen are in $menu_seen.
-choose_pathnab_from_menu() {
-  local focused=""
-  keys Menu
-  menu_seen=()
-  for _ in $(seq 25); do
-    keys Up
-    read -r -t 10 focused <&7 || break
-    menu_seen+=("$focused")
-    [ "$focused" != Pathnab ] || { keys Return; break; }
-  done
-  [ "$focused" = Pathnab ]
-}
-
-# Ends Dolphin, what it started, its bus and the menu's listener.
-close_dolphin() {
-  close_file_manager
-  stop_processes "$menu_watcher"
-  exec 7<&-
 }
 
 # Dolphin, the item's context menu, "Pathnab": its window becomes the active one, in a process
@@ -78,10 +47,11 @@ pathnab_from_menu() {
   local item=$1 attempt
   for attempt in 1 2; do
     start_dolphin "$item"
-    choose_pathnab_from_menu && break
+    keys Menu
+    choose_menu_item Pathnab && break
     [ "$attempt" -eq 1 ] || fail "\"Pathnab\" could not be chosen from the context menu of '$item'"
     echo "retrying: the context menu of '$item' did not show or move; focused: ${menu_seen[*]:-none}"
-    close_dolphin
+    close_file_manager
   done
   wait_for_active captioned "$pathnab_caption" || fail "no active Pathnab window for '$item'"
   pathnab_pid=$(cut -d' ' -f6 <<< "$active_window")
@@ -126,7 +96,7 @@ for item in "${dolphin_items[@]}"; do
   keys Return
   pathnab_closed 10 || fail "the Pathnab window stayed after Enter"
   expect_copied "$item"
-  close_dolphin
+  close_file_manager
   pass "'$item' went from Dolphin's menu to Pathnab, and Enter at once put it on the clipboard"
 done
 
@@ -135,7 +105,7 @@ pathnab_from_menu "$item"
 click_row "$active_window" 2
 pathnab_closed 10 || fail "the Pathnab window stayed after a click on the second row"
 expect_copied "${item##*/}"
-close_dolphin
+close_file_manager
 pass "a click on the second row copied the file name"
 
 pathnab_from_menu "$item"
@@ -143,7 +113,7 @@ keys Escape
 pathnab_closed 10 || fail "the Pathnab window stayed after Escape"
 no_pathnab_left || fail "a Pathnab process remains after Escape"
 copied_paths | cmp -s "$work/expected_selection" - || fail "Escape changed the clipboard"
-close_dolphin
+close_file_manager
 pass "the window had the keyboard at once: Escape closed it and left the clipboard as Dolphin's copy"
 
 for round in $(seq 10); do

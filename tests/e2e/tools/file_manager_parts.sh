@@ -25,9 +25,46 @@ bus_pids() {
   grep -lzx "DBUS_SESSION_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS" /proc/[0-9]*/environ 2>/dev/null | cut -d/ -f3
 }
 
-# Ends the file manager started last ($file_manager_pid), what it started and its bus.
+# Ends the file manager started last ($file_manager_pid), what it started and its bus, with
+# the menu's listener, if one was started on that bus.
 close_file_manager() {
   stop_processes "$file_manager_pid" $(bus_pids) "$bus_pid"
+  exec 7<&-
+  unset AT_SPI_BUS_ADDRESS
+}
+
+# Listens to the menu items that get the keyboard focus in the programs of the current bus
+# (menu_focus_events.py); what each shows comes in on descriptor 7. Called before the file
+# manager starts: a listener that came later, while the program's accessibility bridge was still
+# connecting, was once told nothing. Both are given this bus's accessibility bus by its address,
+# so that neither takes the one an X server's root window still names from an earlier bus.
+listen_to_menu_focus() {
+  local address answer
+  address=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+    org.a11y.Bus.GetAddress) || fail "no accessibility bus"
+  export AT_SPI_BUS_ADDRESS=${address//[[:space:]]/}
+  mkfifo "$work/menu_events"
+  "$(dirname "${BASH_SOURCE[0]}")/menu_focus_events.py" > "$work/menu_events" &
+  exec 7< "$work/menu_events"
+  rm "$work/menu_events"
+  read -r -t 20 answer <&7 && [ "$answer" = ready ] || fail "no listener on the accessibility bus"
+}
+
+# Steps up through the open menu until the item showing TEXT has the focus, then chooses it with
+# Return: its place in the menu, which differs between a program's releases, does not matter.
+# Each step waits up to 10 s for the focus to move, so no key meets a menu still busy with the
+# one before. False when the menu did not move or has no such item; the items seen are then in
+# $menu_seen.
+choose_menu_item() {
+  local focused=""
+  menu_seen=()
+  for _ in $(seq 25); do
+    keys Up
+    read -r -t 10 focused <&7 || return 1
+    menu_seen+=("$focused")
+    [ "$focused" != "$1" ] || { keys Return; return 0; }
+  done
+  return 1
 }
 
 # The local paths the clipboard holds as copied files, each ended by a NUL.

@@ -29,8 +29,10 @@ expect_popup_menu() {
 
 # Starts the file manager (its command and window class) on the folder, on a bus of its own;
 # true when its window appeared within SECONDS (the fourth argument), which then goes to $win.
+# A script that listens to the bus from the program's start defines listen_to_bus, called first.
 launch_file_manager() {
   start_bus
+  ! declare -F listen_to_bus >/dev/null || listen_to_bus
   start_program "$1" "$3" 2>>"$work/$1.log"
   file_manager_pid=$pid
   win=$(timeout "$4" xdotool search --sync --onlyvisible --pid "$pid" --class "$2" | head -n1)

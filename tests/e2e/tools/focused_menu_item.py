@@ -3,8 +3,7 @@
 # Waits up to 20 s for a menu item of an application on the session's accessibility bus to have
 # the keyboard focus under another name than PREVIOUS, and prints that name; exits 1 when none
 # does. A test steps through a menu by its items' names this way, seeing each key take effect
-# before it sends the next one. An item whose own name is empty (GTK 4.18's popover menus, in
-# Nautilus 48) is known by the text of the label it is labelled by, which is what it shows.
+# before it sends the next one. An item is known by what it shows (menu_item_names.py).
 import sys
 import time
 
@@ -12,17 +11,7 @@ import gi
 
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
-
-
-def item_name(item):
-    name = item.get_name()
-    if name:
-        return name
-    for relation in item.get_relation_set():
-        if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY:
-            labels = (relation.get_target(index) for index in range(relation.get_n_targets()))
-            return " ".join(Atspi.Text.get_text(label, 0, -1) for label in labels)
-    return name
+from menu_item_names import item_name  # noqa: E402
 
 
 def focused_menu_item(node):

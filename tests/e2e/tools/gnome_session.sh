@@ -41,6 +41,8 @@ start_shell() {
   # from the machine's logind, accounts and network services.
   start_bus_daemon DBUS_SYSTEM_BUS_ADDRESS
   start_bus_daemon DBUS_SESSION_BUS_ADDRESS
+  # XWayland's sockets go there; mutter does not make the folder, and a fresh /tmp has none.
+  [ -d /tmp/.X11-unix ] || mkdir -m 1777 /tmp/.X11-unix
   # --unsafe-mode opens org.gnome.Shell.Eval, through which the test drives and reads the shell.
   gnome-shell --wayland --headless --virtual-monitor 1024x768 --unsafe-mode \
     --wayland-display=wayland-gnome >"$work/gnome-shell.log" 2>&1 &

@@ -82,10 +82,13 @@ keys() {
 # Each run has a name of its own (it is often called in a subshell, so no counter would do).
 kwin_windows() {
   local name="pathnab_state_${BASHPID}_$(date +%s%N)" id
+  # KWin 6 names windows what KWin 5 called clients: windowList and activeWindow.
   cat > "$kwin_dir/$name.js" <<EOF
-for (const window of workspace.clientList()) {
+const windows = workspace.windowList ? workspace.windowList() : workspace.clientList();
+const active = workspace.windowList ? workspace.activeWindow : workspace.activeClient;
+for (const window of windows) {
   const frame = window.frameGeometry;
-  print("$name " + (window === workspace.activeClient ? "active " : "other ") + frame.x + " " +
+  print("$name " + (window === active ? "active " : "other ") + frame.x + " " +
         frame.y + " " + frame.width + " " + frame.height + " " + window.pid + " " + window.caption);
 }
 print("$name end");
@@ -93,7 +96,9 @@ EOF
   id=$(kwin_call /Scripting org.kde.kwin.Scripting.loadScript "string:$kwin_dir/$name.js" "string:$name" |
        sed -n 's/^ *int32 //p')
   [ -n "$id" ] || fail "KWin did not load a script: $(tail -n 5 "$work/kwin.log")"
-  kwin_call "/$id" org.kde.kwin.Script.run >/dev/null
+  # Starts the scripts loaded and not yet running, this one alone: the script's own object is
+  # at another path in KWin 6.
+  kwin_call /Scripting org.kde.kwin.Scripting.start >/dev/null
   for _ in $(seq 100); do grep -q "^js: $name end$" "$work/kwin.log" && break; sleep 0.05; done
   kwin_call /Scripting org.kde.kwin.Scripting.unloadScript "string:$name" >/dev/null
   sed -n "s/^js: $name \(active\|other\) /\1 /p" "$work/kwin.log"

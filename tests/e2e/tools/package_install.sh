@@ -17,6 +17,7 @@ take_package_lock() {
 
 build_package() {
   take_package_lock || fail "another test run keeps the package installed"
+  package_lock_held=1
   (cd "$PATHNAB_BIN/.." && cpack -G DEB >/dev/null)
   deb=$(ls "$PATHNAB_BIN/.."/pathnab_*_"$(dpkg --print-architecture)".deb)
 }
@@ -27,6 +28,9 @@ install_package() {
   "${package_apt[@]}" install -y -qq --no-install-recommends "$deb" >/dev/null
 }
 
+# Only while this script holds the lock: a script ended while it waited for the lock would
+# otherwise take the package away from the test run that holds it.
 remove_package() {
+  [ -n "${package_lock_held:-}" ] || return 0
   "${package_apt[@]}" purge -y -qq pathnab >/dev/null 2>&1 || true
 }
