@@ -2,10 +2,8 @@
 # Dolphin's own context menu, with the installed package's KIO service menu: "Pathnab" opens
 # the window on exactly the selected path.
 set -euo pipefail
-for package in dolphin gir1.2-atspi-2.0 at-spi2-core; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-    { echo "$package is not installed"; exit 77; }
-done
+source "$(dirname "$0")/tools/require_packages.sh"
+require_packages dolphin gir1.2-atspi-2.0 at-spi2-core
 source "$(dirname "$0")/tools/file_manager_session.sh"
 
 open_context_menu() {

@@ -4,10 +4,8 @@
 # the path, a click on another row copies that row, Escape closes it; after ten copies in a row
 # no Pathnab process is left once another program has copied.
 set -euo pipefail
-for package in gnome-shell xwayland nautilus python3-nautilus gir1.2-atspi-2.0 wl-clipboard; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-    { echo "$package is not installed"; exit 77; }
-done
+source "$(dirname "$0")/tools/require_packages.sh"
+require_packages gnome-shell xwayland nautilus python3-nautilus gir1.2-atspi-2.0 wl-clipboard
 tools=$(dirname "$0")/tools
 work=$(mktemp -d)
 source "$tools/processes.sh"

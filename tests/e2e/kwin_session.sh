@@ -4,10 +4,8 @@
 # click copies another row, Escape closes the window; then ten copies in a row of Pathnab
 # started in the session directly, and no Pathnab process is left once another program copies.
 set -euo pipefail
-for package in kwin-wayland qtwayland5 dolphin gir1.2-atspi-2.0 wl-clipboard; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-    { echo "$package is not installed"; exit 77; }
-done
+source "$(dirname "$0")/tools/require_packages.sh"
+require_packages kwin-wayland qtwayland5 dolphin gir1.2-atspi-2.0 wl-clipboard
 tools=$(dirname "$0")/tools
 work=$(mktemp -d)
 source "$tools/kwin_session.sh"

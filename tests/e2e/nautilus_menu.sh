@@ -2,10 +2,8 @@
 # GNOME Files' own context menu, with the installed package's nautilus-python extension:
 # "Pathnab" opens the window on exactly the selected path.
 set -euo pipefail
-for package in nautilus python3-nautilus gir1.2-atspi-2.0; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-    { echo "$package is not installed"; exit 77; }
-done
+source "$(dirname "$0")/tools/require_packages.sh"
+require_packages nautilus python3-nautilus gir1.2-atspi-2.0
 tools=$(dirname "$0")/tools
 source "$tools/file_manager_session.sh"
 # Nautilus shows no folder's contents without the gvfs daemon.
