@@ -2,7 +2,8 @@
 # Pathnab in KDE Plasma's compositor (KWin, Wayland, headless), started from Dolphin's own
 # context menu with the installed package's service menu: Enter at once copies the full path, a
 # click copies another row, Escape closes the window; then ten copies in a row of Pathnab
-# started in the session directly, and no Pathnab process is left once another program copies.
+# started in the session directly, and no Pathnab process is left once another program copies;
+# forced onto XWayland, the window keeps its size.
 set -euo pipefail
 source "$(dirname "$0")/tools/require_packages.sh"
 require_packages kwin-wayland qtwayland5 dolphin gir1.2-atspi-2.0 wl-clipboard
@@ -123,3 +124,15 @@ done
 take_clipboard taken
 no_pathnab_left || fail "Pathnab processes $(pathnab_pids | paste -sd ' ') remain after ten copies and another program's"
 pass "ten copies in a row, then another program's: no Pathnab process is left"
+
+# Forced onto XWayland, the window keeps its size: the margins Qt reported from KWin's first 1x1
+# frame around it, taken for the frame, once grew it to the screen's width in half the starts.
+for round in $(seq 4); do
+  start_program env XDG_CONFIG_HOME="$work/xwayland$round" QT_QPA_PLATFORM=xcb pathnab "$item"
+  wait_for_active captioned "$pathnab_caption" || fail "no active Pathnab window under XWayland"
+  sleep 1.5
+  read -r _ _ _ width height _ <<< "$(kwin_windows | grep -F " $pathnab_caption" | head -n1)"
+  [ "$width" -lt 1024 ] || fail "under XWayland the window came up ${width}x$height, as wide as the screen"
+  keys_until_closed Escape
+done
+pass "under XWayland the window kept its size in 4 starts"
