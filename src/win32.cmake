@@ -10,7 +10,9 @@ set(PATHNAB_VERSION_RC ${CMAKE_CURRENT_BINARY_DIR}/generated/version.rc CACHE IN
 configure_file(${CMAKE_CURRENT_SOURCE_DIR}/settings/win32/version.rc.in ${PATHNAB_VERSION_RC} @ONLY)
 set_source_files_properties(${PATHNAB_VERSION_RC} PROPERTIES OBJECT_DEPENDS ${PATHNAB_MANIFEST})
 
-set(win32_sources)
+# What every Windows leaf shares (text conversion, the Win32 headers, fonts), then each
+# subsystem's own leaf.
+file(GLOB win32_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/*.cpp)
 foreach(sub IN LISTS PATHNAB_SUBSYSTEMS)
   file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${sub}/win32/*.cpp)
   list(APPEND win32_sources ${found})

@@ -1,7 +1,7 @@
 #include "about/win32/about_backends_win32.h"
 
-#include "pathforms/win32/wide_text.h"
-#include "pathforms/win32/windows_api.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/windows_api.h"
 
 namespace pathnab {
 namespace {

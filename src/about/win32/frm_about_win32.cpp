@@ -2,10 +2,10 @@
 
 #include "about/about_box.h"
 #include "about/about_design.h"
-#include "about/win32/dialog_font.h"
+#include "platform/win32/dialog_font.h"
 #include "about/win32/resource_ids.h"
-#include "pathforms/win32/wide_text.h"
-#include "pathforms/win32/windows_api.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/windows_api.h"
 // After the Win32 headers, which it needs.
 #include <commctrl.h>
 

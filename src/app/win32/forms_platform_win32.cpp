@@ -6,7 +6,7 @@
 #include "app/forms_platform.h"
 #include "app/win32/win32_command_line.h"
 #include "pathforms/win32/win32_backends.h"
-#include "pathforms/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 #include "settings/win32/resource_version.h"
 
 namespace pathnab {

@@ -1,10 +1,10 @@
 #include "app/win32/frm_main_win32.h"
 
-#include "about/win32/dialog_font.h"
+#include "platform/win32/dialog_font.h"
 #include "about/win32/resource_ids.h"
 #include "app/main_window_design.h"
 #include "app/win32/win32_twips.h"
-#include "pathforms/win32/wide_text.h"
+#include "platform/win32/wide_text.h"
 // After the Win32 headers, which it needs.
 #include <commctrl.h>
 

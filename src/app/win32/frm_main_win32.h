@@ -4,7 +4,7 @@
 
 #include "app/main_window.h"
 #include "app/win32/win32_list_view.h"
-#include "pathforms/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 namespace pathnab {
 

@@ -2,8 +2,8 @@
 // it links shell32, which pathnab.exe need not load before its window shows.
 #include "app/win32/win32_command_line.h"
 
-#include "pathforms/win32/wide_text.h"
-#include "pathforms/win32/windows_api.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/windows_api.h"
 #include <shellapi.h>
 
 namespace pathnab {

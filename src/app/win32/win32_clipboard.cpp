@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "pathforms/win32/wide_text.h"
+#include "platform/win32/wide_text.h"
 
 namespace pathnab {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 #include "app/main_window_ports.h"
-#include "pathforms/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 namespace pathnab {
 

@@ -1,7 +1,7 @@
 #include "app/win32/win32_list_view.h"
 
 #include "app/win32/win32_twips.h"
-#include "pathforms/win32/wide_text.h"
+#include "platform/win32/wide_text.h"
 // After the Win32 headers, which it needs.
 #include <commctrl.h>
 

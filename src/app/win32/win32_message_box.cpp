@@ -1,7 +1,7 @@
 #include "app/win32/win32_message_box.h"
 
-#include "pathforms/win32/wide_text.h"
-#include "pathforms/win32/windows_api.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/windows_api.h"
 
 namespace pathnab {
 

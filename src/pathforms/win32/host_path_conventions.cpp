@@ -1,8 +1,8 @@
 #include "pathforms/path_conventions.h"
 
-#include "pathforms/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
-#include "pathforms/win32/wide_text.h"
+#include "platform/win32/wide_text.h"
 
 namespace pathnab {
 namespace {

@@ -1,9 +1,9 @@
-#include "pathforms/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 #include <vector>
 
 #include "pathforms/win32/win32_backends.h"
-#include "pathforms/win32/wide_text.h"
+#include "platform/win32/wide_text.h"
 
 namespace pathnab {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "pathforms/win32/wide_text.h"
-#include "pathforms/win32/windows_api.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/windows_api.h"
 
 namespace pathnab {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "app/cli/stream_message_box.h"
 #include "app/path_list.h"
-#include "pathforms/win32/wide_text.h"
-#include "pathforms/win32/windows_api.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/windows_api.h"
 
 namespace pathnab {
 namespace {

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "pathforms/win32/wide_text.h"
-#include "pathforms/win32/windows_api.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/windows_api.h"
 #include "settings/reg_access.h"
 
 namespace pathnab {

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "app/win32/win32_command_line.h"
-#include "pathforms/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 #include <shellapi.h>
 
 namespace {

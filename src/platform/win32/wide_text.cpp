@@ -1,6 +1,6 @@
-#include "pathforms/win32/wide_text.h"
+#include "platform/win32/wide_text.h"
 
-#include "pathforms/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 namespace pathnab {
 

@@ -1,4 +1,4 @@
-#include "about/win32/dialog_font.h"
+#include "platform/win32/dialog_font.h"
 
 namespace pathnab {
 

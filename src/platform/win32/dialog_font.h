@@ -1,5 +1,5 @@
 #pragma once
-#include "pathforms/win32/windows_api.h"
+#include "platform/win32/windows_api.h"
 
 namespace pathnab {
 
