@@ -66,9 +66,10 @@ RegValue ReadText(Registry& registry, RegKey key, const std::string& name, std::
                   std::int32_t& status) {
     std::vector<std::uint8_t> bytes = FetchBytes(registry, key, name, size, status);
     if (status != regstatus::kSuccess) return RegValue();
-    // The last byte is the terminator, whatever it holds.
-    std::size_t length = bytes.empty() ? 0 : bytes.size() - 1;
-    return RegValue(std::string(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length)));
+    // A stored text may lack its terminator (whoever wrote it chose the size): one trailing NUL
+    // is dropped when present, and a text without one is read whole.
+    if (!bytes.empty() && bytes.back() == 0) bytes.pop_back();
+    return RegValue(std::string(bytes.begin(), bytes.end()));
 }
 
 RegValue ReadBinary(Registry& registry, RegKey key, const std::string& name, std::uint32_t size,

@@ -82,12 +82,12 @@ RegValue WrittenForm(const RegValue& value) {
     return pathnab::SafeText(value);
 }
 
-// How a value put in place with a registry type reads: text without its last byte, the bytes
-// of a binary value, a little-endian double word of up to four bytes; Empty for no bytes of
-// text or binary; Null for any other type or a longer double word.
+// How a value put in place with a registry type reads: text without one trailing NUL (whole
+// when it has none), the bytes of a binary value, a little-endian double word of up to four
+// bytes; Empty for no bytes of text or binary; Null for any other type or a longer double word.
 RegValue StoredForm(std::uint32_t type, const std::vector<std::uint8_t>& data) {
     if ((type == regtype::kSz || type == regtype::kBinary) && data.empty()) return RegValue();
-    if (type == regtype::kSz) return std::string(data.begin(), data.end() - 1);
+    if (type == regtype::kSz) return std::string(data.begin(), data.back() == 0 ? data.end() - 1 : data.end());
     if (type == regtype::kBinary) return RegByteArray{data, 0};
     if (type != regtype::kDword || data.size() > 4) return RegValue::Null();
     std::uint32_t number = 0;

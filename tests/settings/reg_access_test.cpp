@@ -76,9 +76,18 @@ TEST_F(RegAccessTest, ReadsTextWithoutItsTerminator) {
     ExpectEveryKeyClosed();
 }
 
-TEST_F(RegAccessTest, TextWithoutTerminatorLosesItsLastByte) {
+TEST_F(RegAccessTest, TextWithoutTerminatorReadsWhole) {
     registry.Put(regroot::kCurrentUser, "K", "N", regtype::kSz, Bytes{'a', 'b', 'c'});
+    EXPECT_EQ(ReadRegValue(registry, "HKCU\\K\\N"), RegValue("abc"));
+}
+
+TEST_F(RegAccessTest, OnlyOneTrailingTerminatorIsDropped) {
+    registry.Put(regroot::kCurrentUser, "K", "N", regtype::kSz, Bytes{'a', 'b', 0});
+    registry.Put(regroot::kCurrentUser, "K", "Two", regtype::kSz, Bytes{'a', 0, 0});
+    registry.Put(regroot::kCurrentUser, "K", "Nul", regtype::kSz, Bytes{0});
     EXPECT_EQ(ReadRegValue(registry, "HKCU\\K\\N"), RegValue("ab"));
+    EXPECT_EQ(ReadRegValue(registry, "HKCU\\K\\Two"), RegValue(std::string("a\0", 2)));
+    EXPECT_EQ(ReadRegValue(registry, "HKCU\\K\\Nul"), RegValue(""));
 }
 
 TEST_F(RegAccessTest, ReadsDwordAsLittleEndianLong) {

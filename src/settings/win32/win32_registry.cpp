@@ -32,12 +32,10 @@ std::vector<BYTE> StoredText(std::span<const std::uint8_t> utf8) {
     return std::vector<BYTE>(bytes, bytes + wide.size() * sizeof(wchar_t));
 }
 
-// The stored UTF-16 bytes as UTF-8 ending in exactly one terminator: a value written without
-// one reads whole, since the caller drops the last character as the terminator.
+// The stored UTF-16 bytes as UTF-8, terminator or not as stored.
 std::vector<std::uint8_t> PortText(const std::vector<BYTE>& stored) {
     std::wstring wide(stored.size() / sizeof(wchar_t), L'\0');
     std::memcpy(wide.data(), stored.data(), wide.size() * sizeof(wchar_t));
-    if (wide.empty() || wide.back() != L'\0') wide.push_back(L'\0');
     const std::string utf8 = Utf8(wide);
     return std::vector<std::uint8_t>(utf8.begin(), utf8.end());
 }

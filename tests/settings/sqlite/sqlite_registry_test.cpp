@@ -122,10 +122,10 @@ TEST_F(SqliteRegistryTest, OtherTypesAreKeptButReadAsNull) {
               (Bytes{'a', 0, 'b', 0, 0}));
 }
 
-TEST_F(SqliteRegistryTest, TextWithoutItsTerminatorLosesItsLastCharacter) {
+TEST_F(SqliteRegistryTest, TextWithoutItsTerminatorReadsWhole) {
     auto registry = Open();
     ASSERT_EQ(SetRaw(*registry, regroot::kCurrentUser, "K", "N", regtype::kSz, Bytes{'3', '0', '0'}), 0);
-    EXPECT_EQ(ReadRegValue(*registry, "HKCU\\K\\N"), RegValue("30"));
+    EXPECT_EQ(ReadRegValue(*registry, "HKCU\\K\\N"), RegValue("300"));
 }
 
 TEST_F(SqliteRegistryTest, NamesIgnoreCaseAndKeepTheirFirstSpelling) {
