@@ -17,8 +17,8 @@ struct PathFormsBackends {
     std::unique_ptr<ShareListing9x> shares9x;
     std::unique_ptr<OperatingSystem> os;
 
-    UncPorts Ports(MessageBox& messages) {
-        return UncPorts{*network, *shares, *shares9x, *os, messages};
+    UncPorts Ports(MessageBox& messages, VersionSource& version) {
+        return UncPorts{*network, *shares, *shares9x, *os, messages, version};
     }
 };
 

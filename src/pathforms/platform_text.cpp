@@ -14,7 +14,6 @@ constexpr std::size_t kPathAddressOffset = 20;
 constexpr std::size_t kReadWritePasswordOffset = 24;
 constexpr std::size_t kReadOnlyPasswordOffset = 33;
 constexpr std::size_t kPasswordBytes = 9;
-constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 std::string BytesAsText(std::span<const std::uint8_t> record, std::size_t offset, std::size_t length) {
     const auto field = record.subspan(offset, length);
@@ -39,27 +38,6 @@ ShareEntry DecodeOneShareInfo50(std::span<const std::uint8_t> record, ShareListi
     return entry;
 }
 
-void AppendUtf8(std::string& text, char32_t codePoint) {
-    if (codePoint < 0x80) {
-        text += static_cast<char>(codePoint);
-    } else if (codePoint < 0x800) {
-        text += static_cast<char>(0xC0 | (codePoint >> 6));
-        text += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        text += static_cast<char>(0xE0 | (codePoint >> 12));
-        text += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (codePoint & 0x3F));
-    } else {
-        text += static_cast<char>(0xF0 | (codePoint >> 18));
-        text += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
-        text += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (codePoint & 0x3F));
-    }
-}
-
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
 }  // namespace
 
 std::string TrimAtNul(const std::string& text) {
@@ -72,23 +50,6 @@ std::string TrimAtNul(const std::string& text) {
 
 std::string StringFromAnsiPtr(const char* address) {
     return address ? std::string(address) : std::string{};
-}
-
-// An unpaired surrogate becomes U+FFFD rather than an invalid UTF-8 sequence.
-std::string StringFromWidePtr(const char16_t* address) {
-    std::string text;
-    if (!address) return text;
-    for (const char16_t* unit = address; *unit != 0; ++unit) {
-        if (IsHighSurrogate(unit[0]) && IsLowSurrogate(unit[1])) {
-            AppendUtf8(text, 0x10000 + ((char32_t{unit[0]} - 0xD800) << 10) + (char32_t{unit[1]} - 0xDC00));
-            ++unit;
-        } else if (IsHighSurrogate(*unit) || IsLowSurrogate(*unit)) {
-            AppendUtf8(text, kReplacementCharacter);
-        } else {
-            AppendUtf8(text, *unit);
-        }
-    }
-    return text;
 }
 
 std::vector<ShareEntry> DecodeShareInfo50(std::span<const std::uint8_t> buffer, int count,

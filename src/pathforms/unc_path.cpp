@@ -5,7 +5,6 @@
 namespace pathnab {
 namespace {
 
-constexpr const char* kProgramTitle = "Pathnab";
 constexpr std::uint32_t kDetailedLevel = 2;
 constexpr std::uint32_t kShortLevel = 1;
 constexpr std::int32_t kDiskShare = 0;
@@ -19,9 +18,12 @@ bool BeginsWithTwoBackslashes(const std::string& path) {
     return path.starts_with("\\\\");
 }
 
-// With no network running (no provider started, as under Wine) no drive can be a network
-// connection: the drive is local, and a file on it is looked up in the local shares like on
-// any other local drive instead of being reported as a network error on every fill.
+// Both the universal-name and the drive-connection query answer 1222 when the network is
+// unavailable (no provider started: a workstation without its network service, or Wine). Then no
+// drive can be a network connection: the drive is local, and a file on it is looked up in the
+// local shares like on any other local drive instead of being reported as a network error on
+// every fill. A remembered connection that is unavailable (1201) or a provider that could not be
+// asked (1203) may still be a network drive, and stays an error.
 bool DriveIsLocal(std::uint32_t code) {
     return code == netcode::kNotConnected || code == netcode::kNoNetwork;
 }
@@ -78,7 +80,7 @@ std::string ModUncPath::ResolveByCode(const std::string& path, std::uint32_t cod
 }
 
 std::string ModUncPath::ReportNetworkError(std::uint32_t code) {
-    ports_.messages.Show("Bad network. Error code " + std::to_string(code), kProgramTitle);
+    ports_.messages.Show("Bad network. Error code " + std::to_string(code), ports_.version.Read().ProductName);
     return {};
 }
 

@@ -9,6 +9,7 @@
 #include "pathforms/path_conventions.h"
 #include "pathforms/platform_info.h"
 #include "pathforms/share_listing.h"
+#include "settings/version_info.h"
 
 namespace pathnab {
 
@@ -23,6 +24,8 @@ struct UncPorts {
     ShareListing9x& shares9x;
     OperatingSystem& os;
     MessageBox& messages;
+    // The product name titles the message boxes, as in every other box of the program.
+    VersionSource& version;
 };
 
 // The network-path module: the UNC form of a path and the state it keeps for the whole run
@@ -69,8 +72,6 @@ private:
 std::string TrimAtNul(const std::string& text);
 // A NUL-terminated text at address; empty text for null.
 std::string StringFromAnsiPtr(const char* address);
-// A NUL-terminated UTF-16 text at address as UTF-8; empty text for null.
-std::string StringFromWidePtr(const char16_t* address);
 
 // Decodes count consecutive 42-byte level-50 share records from the start of buffer; the
 // remark and folder addresses are read through textAt. Records the buffer does not hold

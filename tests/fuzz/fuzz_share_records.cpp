@@ -1,11 +1,9 @@
 // The platform-buffer helpers: level-50 share records decode field by field from their bytes
 // (no record beyond the buffer or the count, names cut at the first NUL), TrimAtNul keeps what
-// precedes a NUL, and UTF-16 text becomes valid UTF-8 that reads back to the same units, an
-// unpaired surrogate as U+FFFD.
+// precedes a NUL.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -62,62 +60,11 @@ void CheckTrimAtNul(const std::string& text) {
     Require(text.substr(at + trimmed.size()).find_first_not_of(' ') == std::string::npos);
 }
 
-// The UTF-16 units of strictly valid UTF-8, or nullopt.
-std::optional<std::u16string> Utf16OfUtf8(const std::string& text) {
-    std::u16string units;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
-                         : lead >= 0xF0 && lead < 0xF5 ? 4 : 0;
-        if (length == 0 || i + length > text.size()) return std::nullopt;
-        char32_t point = length == 1 ? lead : lead & (0x7F >> length);
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return std::nullopt;
-            point = point << 6 | (next & 0x3F);
-        }
-        const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (point < smallest[length] || point > 0x10FFFF || (point >= 0xD800 && point < 0xE000)) return std::nullopt;
-        if (point >= 0x10000) {
-            units += static_cast<char16_t>(0xD800 + ((point - 0x10000) >> 10));
-            units += static_cast<char16_t>(0xDC00 + ((point - 0x10000) & 0x3FF));
-        } else {
-            units += static_cast<char16_t>(point);
-        }
-        i += length;
-    }
-    return units;
-}
-
-// The units up to the first NUL with every unpaired surrogate replaced.
-std::u16string Repaired(const std::u16string& units) {
-    std::u16string repaired;
-    for (std::size_t i = 0; i < units.size() && units[i] != 0; ++i) {
-        const bool high = units[i] >= 0xD800 && units[i] < 0xDC00;
-        const bool low = units[i] >= 0xDC00 && units[i] < 0xE000;
-        if (high && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000) {
-            repaired += units.substr(i++, 2);
-        } else {
-            repaired += high || low ? u'\uFFFD' : units[i];
-        }
-    }
-    return repaired;
-}
-
-void CheckWideText(std::span<const std::uint8_t> input) {
-    std::u16string units;
-    for (std::size_t i = 0; i + 1 < input.size(); i += 2) units += static_cast<char16_t>(input[i] | input[i + 1] << 8);
-    const std::string text = pathnab::StringFromWidePtr(units.c_str());
-    const auto decoded = Utf16OfUtf8(text);
-    Require(decoded && *decoded == Repaired(units));
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> input(data, size);
     CheckShareRecords(input);
     CheckTrimAtNul(std::string(reinterpret_cast<const char*>(data), size));
-    CheckWideText(input);
     return 0;
 }

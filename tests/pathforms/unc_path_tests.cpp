@@ -83,9 +83,16 @@ TEST_P(NetworkErrorTest, ShowsTheCodeOnceAndGivesEmptyText) {
     EXPECT_TRUE(world.shares.levelsAsked.empty());
 }
 INSTANTIATE_TEST_SUITE_P(Codes, NetworkErrorTest,
-                         testing::Values(5u, 53u, netcode::kUnexpectedNetworkError, 1200u,
+                         testing::Values(5u, 53u, netcode::kUnexpectedNetworkError, 1200u, 1201u, 1203u,
                                          std::numeric_limits<std::uint32_t>::max()),
                          CaseName());
+
+TEST_F(GetUncPathTest, NetworkErrorIsTitledWithTheProductName) {
+    world.version.info.ProductName = "Pathnab Portable";
+    world.network.universalAnswers = {NetAnswer::Code(53)};
+    world.unc.GetUncPath("C:\\a.txt");
+    EXPECT_THAT(world.messages.shown, ElementsAre(Pair("Bad network. Error code 53", "Pathnab Portable")));
+}
 
 // Not connected, or no network at all: either way the drive is local.
 class LocalDriveCodeTest : public GetUncPathTest, public testing::WithParamInterface<std::uint32_t> {};

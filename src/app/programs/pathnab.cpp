@@ -87,7 +87,7 @@ int RunWindow(char** argv, const std::string& arguments, CallerLink& caller) {
     const auto version = MakeBuiltInVersionSource();
     const auto registry = MakeSqliteRegistry(StorePathsFromEnvironment());
     QtMessageBox messages;
-    ModUncPath unc(pathBackends.Ports(messages));
+    ModUncPath unc(pathBackends.Ports(messages, *version));
     ComputedPathForms forms(*pathBackends.files, unc);
     const auto starter = MakePosixProgramStarter();
     const auto fileProbe = MakePosixFileProbe();

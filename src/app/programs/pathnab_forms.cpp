@@ -36,8 +36,9 @@ void PrintVersion() {
 // The backends are made once and serve every path of the run.
 void PrintAllForms(const pathnab::FormsRequest& request) {
     pathnab::PathFormsBackends backends = pathnab::MakeHostPathFormsBackends();
+    const auto version = pathnab::MakeHostVersionSource();
     pathnab::StreamMessageBox messages(std::cerr, kProgramName);
-    pathnab::ModUncPath unc(backends.Ports(messages));
+    pathnab::ModUncPath unc(backends.Ports(messages, *version));
     pathnab::PrintForms(std::cout, request, [&](const std::string& path) {
         return pathnab::BuildPathForms(path, request.syntax, *backends.files, unc);
     });

@@ -22,11 +22,11 @@ int main() {
 
     const std::string arguments = ArgumentStringOf(GetCommandLineW());
     PathFormsBackends pathBackends = MakeWin32PathFormsBackends();
-    Win32MessageBox messages;
-    ModUncPath unc(pathBackends.Ports(messages));
-    ComputedPathForms forms(*pathBackends.files, unc);
     const auto version = MakeResourceVersionSource();
     const auto registry = MakeWin32Registry();
+    Win32MessageBox messages;
+    ModUncPath unc(pathBackends.Ports(messages, *version));
+    ComputedPathForms forms(*pathBackends.files, unc);
     const auto starter = MakeWin32ProgramStarter();
     const auto fileProbe = MakeWin32FileProbe();
     const AboutServices about{*version, *registry, *starter, *fileProbe, messages};

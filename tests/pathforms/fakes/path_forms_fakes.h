@@ -154,16 +154,23 @@ public:
     std::vector<std::pair<std::string, std::string>> shown;
 };
 
+class FakeVersion final : public VersionSource {
+public:
+    VersionInfo Read() override { return info; }
+    VersionInfo info{"Tallwick", "Pathnab", 1, 0, 0, 1};
+};
+
 // Every port of the network-path module, faked, with the module over them.
 struct UncWorld {
     explicit UncWorld(const PathConventions& conventions = WindowsPathConventions())
-        : unc(UncPorts{network, shares, shares9x, os, messages}, conventions) {}
+        : unc(UncPorts{network, shares, shares9x, os, messages, version}, conventions) {}
 
     FakeNetwork network;
     FakeShares shares;
     FakeShares9x shares9x;
     FakeOperatingSystem os;
     FakeMessageBox messages;
+    FakeVersion version;
     ModUncPath unc;
 };
 

@@ -10,6 +10,7 @@
 #include "app/path_list.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
+#include "settings/win32/resource_version.h"
 
 namespace pathnab {
 namespace {
@@ -71,11 +72,12 @@ std::string TextOf(const std::vector<PathForm>& rows, const std::string& caption
 class Win32Backends : public ::testing::Test {
 protected:
     std::vector<PathForm> FormsOf(const std::string& path) {
-        ModUncPath unc(backends.Ports(messages));
+        ModUncPath unc(backends.Ports(messages, *version));
         return BuildPathForms(path, kSyntaxNormal, *backends.files, unc);
     }
 
     PathFormsBackends backends = MakeWin32PathFormsBackends();
+    const std::unique_ptr<VersionSource> version = MakeResourceVersionSource();
     std::ostringstream shown;
     StreamMessageBox messages{shown, "test"};
 };
