@@ -1,21 +1,9 @@
 #include "about/about_design.h"
 
-#include <cmath>
+#include <algorithm>
 
-namespace pathnab {
+namespace pathnab::about_design {
 
-namespace {
-// The usual screen density: 15 twips to a pixel.
-constexpr double kUsualDpi = 96.0;
-}  // namespace
+int DescriptionHeight(int designed, int needed) { return std::max(designed, needed); }
 
-double TwipsPerPixel(double logicalDpi) {
-    // A screen that reports no usable density is drawn at the usual one.
-    return 1440.0 / (std::isfinite(logicalDpi) && logicalDpi > 0 ? logicalDpi : kUsualDpi);
-}
-
-int TwipsToPixels(int twips, double twipsPerPixel) {
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
-
-}  // namespace pathnab
+}  // namespace pathnab::about_design

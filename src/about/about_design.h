@@ -1,14 +1,7 @@
 #pragma once
+#include "about/twips.h"
 
 namespace pathnab {
-
-// A rectangle in twips (1/1440 inch).
-struct TwipsRect {
-    int left;
-    int top;
-    int width;
-    int height;
-};
 
 // The About box as designed; every view builds the same window from it.
 namespace about_design {
@@ -34,11 +27,11 @@ inline constexpr const char* kDescription =
     "With this program installed you can right click on any file name and select \"Pathnab\". "
     "This will copy the selected file name to the clip board. Try it!";
 
-}  // namespace about_design
+// The description label's height for a text that needs `needed` pixels at the label's width: a
+// font wider than the design's must not cut the description off, so the label grows downwards
+// into the free space above the buttons; it never shrinks below its `designed` height.
+int DescriptionHeight(int designed, int needed);
 
-// Screen pixels for a length in twips, to the nearest pixel.
-int TwipsToPixels(int twips, double twipsPerPixel);
-// 1440 / the screen's logical dots per inch.
-double TwipsPerPixel(double logicalDpi);
+}  // namespace about_design
 
 }  // namespace pathnab

@@ -122,6 +122,15 @@ void MainWindowHandlers::SelectPath() {
     ports_.view.Close();
 }
 
+void MainWindowHandlers::MenuChosen(MenuCommand command) {
+    switch (command) {
+        case MenuCommand::FileExit: FileExit(); break;
+        case MenuCommand::SyntaxNormal: SyntaxNormal(); break;
+        case MenuCommand::SyntaxCType: SyntaxCType(); break;
+        case MenuCommand::HelpAbout: HelpAbout(); break;
+    }
+}
+
 void MainWindowHandlers::SyntaxNormal() {
     ports_.view.SetMenuChecked(SyntaxItem::CType, false);
     ports_.view.SetMenuChecked(SyntaxItem::Normal, true);

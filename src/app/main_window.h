@@ -26,10 +26,15 @@ struct MainWindowPorts {
     MessageBox& messages;
 };
 
-// The main window's handlers; the view calls one of them for each event and user action.
+// The main window's handlers; the view calls one of them for each event and user action. They
+// hand themselves to the view for their own lifetime, so the view never calls handlers that
+// are gone, whatever is destroyed after them.
 class MainWindowHandlers {
 public:
-    explicit MainWindowHandlers(MainWindowPorts ports) : ports_(ports) {}
+    explicit MainWindowHandlers(MainWindowPorts ports) : ports_(ports) { ports_.view.ForwardTo(this); }
+    ~MainWindowHandlers() { ports_.view.ForwardTo(nullptr); }
+    MainWindowHandlers(const MainWindowHandlers&) = delete;
+    MainWindowHandlers& operator=(const MainWindowHandlers&) = delete;
 
     // Start-up with the command-line argument string. With an empty one only the About box
     // is shown and the program ends; otherwise the window is sized, filled and placed.
@@ -55,6 +60,8 @@ public:
     void SyntaxNormal();
     void SyntaxCType();
     void HelpAbout() { ports_.view.ShowAboutBox(); }
+    // The handler of the menu item chosen.
+    void MenuChosen(MenuCommand command);
 
     const std::string& FilePath() const { return filePath_; }
 

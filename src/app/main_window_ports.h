@@ -39,10 +39,24 @@ public:
 
 enum class SyntaxItem { Normal, CType };
 
+// What the main window's menu items do, one handler each.
+enum class MenuCommand { FileExit, SyntaxNormal, SyntaxCType, HelpAbout };
+inline constexpr int kMenuCommandCount = static_cast<int>(MenuCommand::HelpAbout) + 1;
+
+// The menu item that carries a syntax's check mark.
+constexpr MenuCommand MenuCommandOf(SyntaxItem item) {
+    return item == SyntaxItem::Normal ? MenuCommand::SyntaxNormal : MenuCommand::SyntaxCType;
+}
+
+class MainWindowHandlers;
+
 // The main window as its handlers see it. Outer sizes include the frame; all in twips.
 class MainWindowView {
 public:
     virtual ~MainWindowView() = default;
+    // The handlers the window's events go to from now on; null once they are gone, when the
+    // window handles its events alone.
+    virtual void ForwardTo(MainWindowHandlers* handlers) = 0;
     virtual void SetCaption(const std::string& caption) = 0;
     virtual float OuterHeight() = 0;
     virtual float OuterWidth() = 0;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -36,17 +37,42 @@ TEST(AboutLoad, VersionShowsRevisionNotBuild) {
     EXPECT_EQ(LoadAboutTexts(PathnabVersion(10, 20, 30, 40)).version, "Version 10.20.40");
 }
 
-TEST(AboutDesign, TwipsBecomePixelsAtTheScreenDensity) {
-    EXPECT_DOUBLE_EQ(TwipsPerPixel(96), 15.0);
-    EXPECT_EQ(TwipsToPixels(6915, TwipsPerPixel(96)), 461);
-    EXPECT_EQ(TwipsToPixels(4710, TwipsPerPixel(96)), 314);
-    EXPECT_EQ(TwipsToPixels(6915, TwipsPerPixel(120)), 576);
-    EXPECT_EQ(TwipsToPixels(2460, TwipsPerPixel(192)), 328);
+TEST(Twips, BecomePixelsAtTheScreenDensity) {
+    EXPECT_FLOAT_EQ(TwipScale(96).PerPixelX(), 15.0f);
+    EXPECT_EQ(TwipScale(96).PixelsX(6915), 461);
+    EXPECT_EQ(TwipScale(96).PixelsY(4710), 314);
+    EXPECT_EQ(TwipScale(120).PixelsX(6915), 576);
+    EXPECT_EQ(TwipScale(192).PixelsY(2460), 328);
 }
 
-TEST(AboutDesign, UnusableDensityCountsAsTheUsualOne) {
-    EXPECT_DOUBLE_EQ(TwipsPerPixel(0), 15.0);
-    EXPECT_DOUBLE_EQ(TwipsPerPixel(-72), 15.0);
+TEST(Twips, EachAxisHasItsOwnDensity) {
+    const TwipScale scale(96, 120);
+    EXPECT_FLOAT_EQ(scale.PerPixelX(), 15.0f);
+    EXPECT_FLOAT_EQ(scale.PerPixelY(), 12.0f);
+    EXPECT_FLOAT_EQ(scale.TwipsX(100), 1500.0f);
+    EXPECT_FLOAT_EQ(scale.TwipsY(100), 1200.0f);
+    const PixelRect rect = scale.Pixels(TwipsRect{1500, 1200, 3000, 2400});
+    EXPECT_EQ(rect.left, 100);
+    EXPECT_EQ(rect.top, 100);
+    EXPECT_EQ(rect.width, 200);
+    EXPECT_EQ(rect.height, 200);
+}
+
+TEST(Twips, PixelsAreRoundedToTheNearest) {
+    EXPECT_EQ(TwipScale(96).PixelsX(22), 1);
+    EXPECT_EQ(TwipScale(96).PixelsX(23), 2);
+    EXPECT_EQ(TwipScale(96).PixelsX(-23), -2);
+}
+
+TEST(Twips, UnusableDensityCountsAsTheUsualOne) {
+    EXPECT_FLOAT_EQ(TwipScale(0).PerPixelX(), 15.0f);
+    EXPECT_FLOAT_EQ(TwipScale(-72).PerPixelY(), 15.0f);
+    EXPECT_FLOAT_EQ(TwipScale(std::numeric_limits<double>::quiet_NaN()).PerPixelX(), 15.0f);
+}
+
+TEST(AboutDesign, DescriptionGrowsToItsTextButNeverShrinks) {
+    EXPECT_EQ(about_design::DescriptionHeight(49, 64), 64);
+    EXPECT_EQ(about_design::DescriptionHeight(49, 30), 49);
 }
 
 // --- GetKeyValue -------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/fakes/fake_main_window.h"
+#include "app/main_window_design.h"
 #include "app/fakes/window_settings.h"
 #include "pathforms/fakes/path_forms_fakes.h"
 
@@ -31,6 +32,16 @@ protected:
     fakes::FakeMessageBox messages;
     MainWindowHandlers handlers{{window, clipboard, screen, version, registry, forms, messages}};
 };
+
+TEST_F(MainWindowTest, HandlersReceiveTheWindowsEventsForTheirLifetimeOnly) {
+    EXPECT_EQ(window.handlers, &handlers);
+    FakeMainWindow other;
+    {
+        MainWindowHandlers passing{{other, clipboard, screen, version, registry, forms, messages}};
+        EXPECT_EQ(other.handlers, &passing);
+    }
+    EXPECT_EQ(other.handlers, nullptr);
+}
 
 TEST_F(MainWindowTest, CaptionIsCompanyThenProduct) {
     handlers.Load("/tmp/a.txt");
@@ -258,6 +269,34 @@ TEST_F(MainWindowTest, SyntaxSwitchBackRestoresTheNormalTexts) {
     EXPECT_EQ(window.list.rows[0].text, "/tmp/a.txt");
     EXPECT_TRUE(window.checked[SyntaxItem::Normal]);
     EXPECT_FALSE(window.checked[SyntaxItem::CType]);
+}
+
+TEST_F(MainWindowTest, EachMenuCommandRunsItsHandler) {
+    handlers.Load("/tmp/a.txt");
+    handlers.MenuChosen(MenuCommand::SyntaxCType);
+    EXPECT_TRUE(window.checked[SyntaxItem::CType]);
+    handlers.MenuChosen(MenuCommand::SyntaxNormal);
+    EXPECT_TRUE(window.checked[SyntaxItem::Normal]);
+    handlers.MenuChosen(MenuCommand::HelpAbout);
+    EXPECT_EQ(window.aboutBoxes, 1);
+    handlers.MenuChosen(MenuCommand::FileExit);
+    EXPECT_EQ(window.closes, 1);
+}
+
+TEST(MainWindowDesign, EveryMenuCommandHasOneItemAndOnlyNormalStartsChecked) {
+    std::vector<MenuCommand> commands;
+    std::vector<MenuCommand> checked;
+    for (const main_window_design::Menu& menu : main_window_design::kMenus) {
+        for (const main_window_design::MenuItem& item : menu.items) {
+            commands.push_back(item.command);
+            if (item.checked) checked.push_back(item.command);
+            EXPECT_TRUE(item.checkable || !item.checked) << item.caption;
+        }
+    }
+    EXPECT_EQ(commands, (std::vector<MenuCommand>{MenuCommand::FileExit, MenuCommand::SyntaxNormal,
+                                                  MenuCommand::SyntaxCType, MenuCommand::HelpAbout}));
+    EXPECT_EQ(static_cast<int>(commands.size()), kMenuCommandCount);
+    EXPECT_EQ(checked, std::vector<MenuCommand>{MenuCommandOf(SyntaxItem::Normal)});
 }
 
 TEST_F(MainWindowTest, HelpAboutKeepsTheWindowOpen) {

@@ -1,7 +1,5 @@
 #include "about/qt/frm_about.h"
 
-#include <algorithm>
-
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
@@ -19,28 +17,25 @@ namespace {
 
 constexpr double kDesignFontPoints = 8.0;
 
-double ScreenTwipsPerPixel(const QScreen* screen) {
-    return TwipsPerPixel(screen ? screen->logicalDotsPerInch() : 0.0);
-}
+TwipScale ScreenTwips(const QScreen* screen) { return TwipScale(screen ? screen->logicalDotsPerInch() : 0.0); }
 
-QRect ToPixels(const TwipsRect& twips, double twipsPerPixel) {
-    return QRect(TwipsToPixels(twips.left, twipsPerPixel), TwipsToPixels(twips.top, twipsPerPixel),
-                 TwipsToPixels(twips.width, twipsPerPixel),
-                 TwipsToPixels(twips.height, twipsPerPixel));
+QRect ToPixels(const TwipsRect& twips, const TwipScale& scale) {
+    const PixelRect at = scale.Pixels(twips);
+    return QRect(at.left, at.top, at.width, at.height);
 }
 
 template <typename Control>
 Control* AddControl(QWidget* parent, const char* name, const TwipsRect& place,
-                    double twipsPerPixel) {
+                    const TwipScale& scale) {
     auto* control = new Control(parent);
     control->setObjectName(name);
-    control->setGeometry(ToPixels(place, twipsPerPixel));
+    control->setGeometry(ToPixels(place, scale));
     return control;
 }
 
 QLabel* AddLabel(QWidget* parent, const char* name, const TwipsRect& place, const char* text,
-                 double twipsPerPixel) {
-    auto* label = AddControl<QLabel>(parent, name, place, twipsPerPixel);
+                 const TwipScale& scale) {
+    auto* label = AddControl<QLabel>(parent, name, place, scale);
     label->setText(QString::fromUtf8(text));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -48,8 +43,8 @@ QLabel* AddLabel(QWidget* parent, const char* name, const TwipsRect& place, cons
 }
 
 QPushButton* AddButton(QWidget* parent, const char* name, const TwipsRect& place,
-                       const char* caption, double twipsPerPixel) {
-    auto* button = AddControl<QPushButton>(parent, name, place, twipsPerPixel);
+                       const char* caption, const TwipScale& scale) {
+    auto* button = AddControl<QPushButton>(parent, name, place, scale);
     button->setText(QString::fromUtf8(caption));
     return button;
 }
@@ -84,7 +79,7 @@ FrmAbout::FrmAbout(const AboutServices& services)
 
 void FrmAbout::CreateControls() {
     using namespace about_design;
-    const double tpp = ScreenTwipsPerPixel(screen());
+    const TwipScale tpp = ScreenTwips(screen());
     picture1_ = AddControl<QLabel>(this, "Picture1", kPicture1, tpp);
     picture1_->setPixmap(QPixmap(":/pathnab/picture.png"));
     picture1_->setScaledContents(true);
@@ -92,10 +87,7 @@ void FrmAbout::CreateControls() {
     cmdSysInfo_ = AddButton(this, "cmdSysInfo", kCmdSysInfo, kSysInfoCaption, tpp);
     label1_ = AddLabel(this, "Label1", kLabel1, kDescription, tpp);
     label1_->setWordWrap(true);
-    // A font wider than the design's must not cut the description off: the label grows
-    // downwards into the free space above the buttons.
-    label1_->resize(label1_->width(),
-                    std::max(label1_->height(), label1_->heightForWidth(label1_->width())));
+    label1_->resize(label1_->width(), DescriptionHeight(label1_->height(), label1_->heightForWidth(label1_->width())));
     lblTitle_ = AddLabel(this, "lblTitle", kLblTitle, kTitleAtDesign, tpp);
     QPalette black = lblTitle_->palette();
     black.setColor(QPalette::WindowText, Qt::black);
@@ -112,8 +104,7 @@ void FrmAbout::CreateControls() {
 
 void FrmAbout::PlaceOnScreen() {
     const QScreen* shown = screen();
-    const double tpp = ScreenTwipsPerPixel(shown);
-    const QRect client = ToPixels(about_design::kClientArea, tpp);
+    const QRect client = ToPixels(about_design::kClientArea, ScreenTwips(shown));
     setFixedSize(client.size());
     const QPoint screenCorner = shown ? shown->geometry().topLeft() : QPoint();
     setGeometry(QRect(screenCorner + client.topLeft(), client.size()));

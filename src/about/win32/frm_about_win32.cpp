@@ -4,6 +4,7 @@
 #include "about/about_design.h"
 #include "platform/win32/dialog_font.h"
 #include "about/win32/resource_ids.h"
+#include "platform/win32/window_twips.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows_api.h"
 // After the Win32 headers, which it needs.
@@ -30,18 +31,14 @@ struct AboutBox {
     HBITMAP picture = nullptr;
 };
 
-double DialogTwipsPerPixel(HWND dialog) { return TwipsPerPixel(static_cast<double>(GetDpiForWindow(dialog))); }
-
-RECT Pixels(const TwipsRect& twips, double twipsPerPixel) {
-    const int left = TwipsToPixels(twips.left, twipsPerPixel);
-    const int top = TwipsToPixels(twips.top, twipsPerPixel);
-    return RECT{left, top, left + TwipsToPixels(twips.width, twipsPerPixel),
-                top + TwipsToPixels(twips.height, twipsPerPixel)};
+RECT Pixels(const TwipsRect& twips, HWND dialog) {
+    const PixelRect at = WindowTwips(dialog).Pixels(twips);
+    return RECT{at.left, at.top, at.left + at.width, at.top + at.height};
 }
 
 HWND AddControl(HWND dialog, const wchar_t* kind, const char* text, DWORD style, int id, const TwipsRect& place,
                 HFONT font) {
-    const RECT at = Pixels(place, DialogTwipsPerPixel(dialog));
+    const RECT at = Pixels(place, dialog);
     HWND control = CreateWindowExW(0, kind, Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, at.left, at.top,
                                    at.right - at.left, at.bottom - at.top, dialog,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
@@ -59,8 +56,6 @@ void SetIcons(HWND dialog) {
     }
 }
 
-// A font wider than the design's must not cut the description off: the label grows downwards
-// into the free space above the buttons.
 void GrowToText(HWND label, HFONT font) {
     RECT place{};
     GetClientRect(label, &place);
@@ -71,13 +66,14 @@ void GrowToText(HWND label, HFONT font) {
     DrawTextW(drawing, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     if (before) SelectObject(drawing, before);
     ReleaseDC(label, drawing);
-    if (needed.bottom <= place.bottom) return;
-    SetWindowPos(label, nullptr, 0, 0, place.right, needed.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int height = about_design::DescriptionHeight(place.bottom, needed.bottom);
+    if (height == place.bottom) return;
+    SetWindowPos(label, nullptr, 0, 0, place.right, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The client area at its fixed place from the screen's top-left corner.
 void PlaceOnScreen(HWND dialog) {
-    RECT outer = Pixels(about_design::kClientArea, DialogTwipsPerPixel(dialog));
+    RECT outer = Pixels(about_design::kClientArea, dialog);
     AdjustWindowRectExForDpi(&outer, kDialogStyle, FALSE, 0, GetDpiForWindow(dialog));
     SetWindowPos(dialog, nullptr, outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOZORDER);

@@ -97,7 +97,6 @@ int RunWindow(char** argv, const std::string& arguments, CallerLink& caller) {
     QtScreen screen;
     FrmMain window([&about] { ShowAboutBox(about); });
     MainWindowHandlers handlers({window, clipboard, screen, *version, *registry, forms, messages});
-    window.Attach(handlers);
     QObject::connect(&window, &FrmMain::Closed, &app, &QCoreApplication::quit);
 
     const bool activationToken = TakeActivationToken();

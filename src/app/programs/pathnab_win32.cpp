@@ -35,7 +35,6 @@ int main() {
     Win32Clipboard clipboard(window.Handle());
     Win32Screen screen(window.Handle());
     MainWindowHandlers handlers({window, clipboard, screen, *version, *registry, forms, messages});
-    window.Attach(handlers);
 
     handlers.Load(arguments);
     if (!window.Ended()) window.ShowAndRun();

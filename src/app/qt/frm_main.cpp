@@ -20,16 +20,8 @@ namespace {
 namespace design = main_window_design;
 
 void PlaceAtDesign(QWidget& widget, const TwipsRect& rect) {
-    const TwipScale scale = TwipScale::OfPrimaryScreen();
-    widget.setGeometry(scale.PixelsX(rect.left), scale.PixelsY(rect.top), scale.PixelsX(rect.width),
-                       scale.PixelsY(rect.height));
-}
-
-QAction* CheckableItem(QMenu& menu, const char* caption, bool checked) {
-    QAction* item = menu.addAction(QString::fromUtf8(caption));
-    item->setCheckable(true);
-    item->setChecked(checked);
-    return item;
+    const PixelRect at = PrimaryScreenTwips().Pixels(rect);
+    widget.setGeometry(at.left, at.top, at.width, at.height);
 }
 
 }  // namespace
@@ -37,7 +29,7 @@ QAction* CheckableItem(QMenu& menu, const char* caption, bool checked) {
 FrmMain::FrmMain(std::function<void()> showAboutBox)
     : showAboutBox_(std::move(showAboutBox)), client_(new QWidget(this)), list_(client_) {
     setObjectName("frmMain");
-    setWindowTitle("Pathnab");
+    setWindowTitle(QString::fromUtf8(design::kCaptionAtDesign));
     setCentralWidget(client_);
     client_->installEventFilter(this);
     BuildMenus();
@@ -50,33 +42,40 @@ FrmMain::FrmMain(std::function<void()> showAboutBox)
     BuildKeys();
     SetIcon();
     setMinimumSize(SmallestUsableSize());
-    const TwipScale scale = TwipScale::OfPrimaryScreen();
+    const TwipScale scale = PrimaryScreenTwips();
     resize(scale.PixelsX(design::kClientWidth),
            scale.PixelsY(design::kClientHeight) + menuBar()->sizeHint().height());
 }
 
 void FrmMain::BuildMenus() {
-    QMenu* mnuFile = menuBar()->addMenu("&File");
-    connect(mnuFile->addAction("E&xit"), &QAction::triggered, this, [this] { handlers_->FileExit(); });
-    QMenu* mnuSyntax = menuBar()->addMenu("&Syntax");
-    mnuNormal_ = CheckableItem(*mnuSyntax, "&Normal", true);
-    mnuCType_ = CheckableItem(*mnuSyntax, "&C++ and C#", false);
-    connect(mnuNormal_, &QAction::triggered, this, [this] { handlers_->SyntaxNormal(); });
-    connect(mnuCType_, &QAction::triggered, this, [this] { handlers_->SyntaxCType(); });
-    QMenu* mnuHelp = menuBar()->addMenu("&Help");
-    connect(mnuHelp->addAction("&About"), &QAction::triggered, this, [this] { handlers_->HelpAbout(); });
+    for (const design::Menu& designed : design::kMenus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(designed.caption));
+        for (const design::MenuItem& item : designed.items) {
+            QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+            action->setCheckable(item.checkable);
+            action->setChecked(item.checked);
+            connect(action, &QAction::triggered, this, [this, command = item.command] {
+                if (handlers_) handlers_->MenuChosen(command);
+            });
+            menuItems_[static_cast<std::size_t>(item.command)] = action;
+        }
+    }
 }
 
 void FrmMain::BuildButtons() {
-    cmdCancel_ = new QPushButton("Cancel", client_);
+    cmdCancel_ = new QPushButton(QString::fromUtf8(design::kCancelCaption), client_);
     cmdCancel_->setObjectName("cmdCancel");
     PlaceAtDesign(*cmdCancel_, design::kCancel);
-    cmdSelect_ = new QPushButton("Select", client_);
+    cmdSelect_ = new QPushButton(QString::fromUtf8(design::kSelectCaption), client_);
     cmdSelect_->setObjectName("cmdSelect");
     cmdSelect_->setDefault(true);
     PlaceAtDesign(*cmdSelect_, design::kSelect);
-    connect(cmdSelect_, &QPushButton::clicked, this, [this] { handlers_->SelectButton(); });
-    connect(cmdCancel_, &QPushButton::clicked, this, [this] { handlers_->CancelButton(); });
+    connect(cmdSelect_, &QPushButton::clicked, this, [this] {
+        if (handlers_) handlers_->SelectButton();
+    });
+    connect(cmdCancel_, &QPushButton::clicked, this, [this] {
+        if (handlers_) handlers_->CancelButton();
+    });
 }
 
 // As a window system's default and cancel buttons work: a focused button takes Enter itself
@@ -108,27 +107,27 @@ void FrmMain::SetCaption(const std::string& caption) { setWindowTitle(QString::f
 // so that a fill before the first showing sees the list at the window's size.
 void FrmMain::ApplyOuterSize(QSize outer) {
     frame_.ResizeOuter(outer);
-    if (!isVisible()) handlers_->Resize();
+    if (!isVisible() && handlers_) handlers_->Resize();
 }
 
 // Where the frame could not be learnt before the window was shown, the real one arrives with an
 // expose (Wayland's client-side decorations) or a move (an X window manager's reparenting).
 void FrmMain::AdoptReportedFrame() {
-    if (frame_.AdoptReported()) handlers_->FrameKnown();
+    if (frame_.AdoptReported() && handlers_) handlers_->FrameKnown();
 }
 
-float FrmMain::OuterHeight() { return TwipScale::OfPrimaryScreen().TwipsY(frame_.Outer().height()); }
-float FrmMain::OuterWidth() { return TwipScale::OfPrimaryScreen().TwipsX(frame_.Outer().width()); }
+float FrmMain::OuterHeight() { return PrimaryScreenTwips().TwipsY(frame_.Outer().height()); }
+float FrmMain::OuterWidth() { return PrimaryScreenTwips().TwipsX(frame_.Outer().width()); }
 
 void FrmMain::SetOuterHeight(float height) {
     QSize outer = frame_.Outer();
-    outer.setHeight(TwipScale::OfPrimaryScreen().PixelsY(height));
+    outer.setHeight(PrimaryScreenTwips().PixelsY(height));
     ApplyOuterSize(outer);
 }
 
 void FrmMain::SetOuterWidth(float width) {
     QSize outer = frame_.Outer();
-    outer.setWidth(TwipScale::OfPrimaryScreen().PixelsX(width));
+    outer.setWidth(PrimaryScreenTwips().PixelsX(width));
     ApplyOuterSize(outer);
 }
 
@@ -141,16 +140,16 @@ QSize FrmMain::ClientPixels() {
     return client_->size();
 }
 
-float FrmMain::ClientWidth() { return TwipScale::OfPrimaryScreen().TwipsX(ClientPixels().width()); }
-float FrmMain::ClientHeight() { return TwipScale::OfPrimaryScreen().TwipsY(ClientPixels().height()); }
+float FrmMain::ClientWidth() { return PrimaryScreenTwips().TwipsX(ClientPixels().width()); }
+float FrmMain::ClientHeight() { return PrimaryScreenTwips().TwipsY(ClientPixels().height()); }
 
 void FrmMain::Move(float left, float top) {
-    const TwipScale scale = TwipScale::OfPrimaryScreen();
+    const TwipScale scale = PrimaryScreenTwips();
     frame_.MoveOuter(QPoint(scale.PixelsX(left), scale.PixelsY(top)));
 }
 
 void FrmMain::SetMenuChecked(SyntaxItem item, bool checked) {
-    (item == SyntaxItem::Normal ? mnuNormal_ : mnuCType_)->setChecked(checked);
+    menuItems_[static_cast<std::size_t>(MenuCommandOf(item))]->setChecked(checked);
 }
 
 void FrmMain::EndNow() {
@@ -159,12 +158,13 @@ void FrmMain::EndNow() {
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
-    handlers_->Unload();
+    if (handlers_) handlers_->Unload();
     event->accept();
     emit Closed();
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (!handlers_) return QMainWindow::eventFilter(watched, event);
     if (watched == windowHandle() && event->type() == QEvent::Expose) {
         AdoptReportedFrame();
     } else if (watched == client_ && event->type() == QEvent::Resize) {

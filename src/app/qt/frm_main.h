@@ -1,6 +1,7 @@
 #pragma once
 #include <QMainWindow>
 #include <QMargins>
+#include <array>
 #include <functional>
 
 #include "app/main_window.h"
@@ -19,11 +20,10 @@ class FrmMain final : public QMainWindow, public MainWindowView {
 public:
     explicit FrmMain(std::function<void()> showAboutBox);
 
-    // The handlers must outlive the window's use.
-    void Attach(MainWindowHandlers& handlers) { handlers_ = &handlers; }
     // True once the program was told to end at once.
     bool Ended() const { return ended_; }
 
+    void ForwardTo(MainWindowHandlers* handlers) override { handlers_ = handlers; }
     void SetCaption(const std::string& caption) override;
     float OuterHeight() override;
     float OuterWidth() override;
@@ -66,8 +66,8 @@ private:
     QtListView list_;
     QPushButton* cmdSelect_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;
-    QAction* mnuNormal_ = nullptr;
-    QAction* mnuCType_ = nullptr;
+    // By command.
+    std::array<QAction*, kMenuCommandCount> menuItems_{};
     WindowFrame frame_{*this};
     bool ended_ = false;
 };

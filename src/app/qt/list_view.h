@@ -2,7 +2,7 @@
 #include <QTreeWidget>
 
 #include "app/main_window_ports.h"
-#include "app/qt/twips.h"
+#include "app/qt/qt_screen.h"
 
 namespace pathnab {
 
@@ -31,7 +31,7 @@ public:
 
 private:
     QTreeWidgetItem* Item(Row row) const { return tree_->topLevelItem(row - 1); }
-    TwipScale Scale() const { return TwipScale::OfPrimaryScreen(); }
+    TwipScale Scale() const { return PrimaryScreenTwips(); }
 
     QTreeWidget* tree_;
 };

@@ -4,8 +4,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "app/qt/twips.h"
-
 namespace pathnab {
 namespace {
 
@@ -16,14 +14,19 @@ QSize PrimaryScreenPixels() {
 
 }  // namespace
 
+TwipScale PrimaryScreenTwips() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? TwipScale(screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY()) : TwipScale(0.0);
+}
+
 CursorPosition QtScreen::CursorPos() {
     const QPoint at = QCursor::pos();
     return {at.x(), at.y()};
 }
 
-float QtScreen::WidthTwips() { return TwipScale::OfPrimaryScreen().TwipsX(PrimaryScreenPixels().width()); }
-float QtScreen::HeightTwips() { return TwipScale::OfPrimaryScreen().TwipsY(PrimaryScreenPixels().height()); }
-float QtScreen::TwipsPerPixelX() { return TwipScale::OfPrimaryScreen().PerPixelX(); }
-float QtScreen::TwipsPerPixelY() { return TwipScale::OfPrimaryScreen().PerPixelY(); }
+float QtScreen::WidthTwips() { return PrimaryScreenTwips().TwipsX(PrimaryScreenPixels().width()); }
+float QtScreen::HeightTwips() { return PrimaryScreenTwips().TwipsY(PrimaryScreenPixels().height()); }
+float QtScreen::TwipsPerPixelX() { return PrimaryScreenTwips().PerPixelX(); }
+float QtScreen::TwipsPerPixelY() { return PrimaryScreenTwips().PerPixelY(); }
 
 }  // namespace pathnab

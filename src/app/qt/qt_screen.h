@@ -1,7 +1,11 @@
 #pragma once
+#include "about/twips.h"
 #include "app/main_window_ports.h"
 
 namespace pathnab {
+
+// Twips and pixels at the primary screen's logical density.
+TwipScale PrimaryScreenTwips();
 
 // The mouse cursor and the primary screen as Qt sees them.
 class QtScreen final : public Screen {

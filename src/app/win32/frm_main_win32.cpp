@@ -3,7 +3,7 @@
 #include "platform/win32/dialog_font.h"
 #include "about/win32/resource_ids.h"
 #include "app/main_window_design.h"
-#include "app/win32/win32_twips.h"
+#include "platform/win32/window_twips.h"
 #include "platform/win32/wide_text.h"
 // After the Win32 headers, which it needs.
 #include <commctrl.h>
@@ -15,40 +15,31 @@ constexpr wchar_t kWindowClass[] = L"PathnabFrmMain";
 
 namespace design = main_window_design;
 
-// Select and Cancel carry the ids the dialog manager gives Enter and Escape.
+// Select and Cancel carry the ids the dialog manager gives Enter and Escape; the menu items'
+// ids follow the list's, one for each command.
 enum ControlId : int {
     kSelectId = IDOK,
     kCancelId = IDCANCEL,
     kListId = 100,
-    kFileExitId,
-    kNormalId,
-    kCTypeId,
-    kHelpAboutId,
+    kFirstMenuId,
 };
 
-struct MenuItem {
-    const wchar_t* caption;
-    int id;
-    bool checked;
-};
+int MenuId(MenuCommand command) { return kFirstMenuId + static_cast<int>(command); }
 
-HMENU Submenu(std::initializer_list<MenuItem> items) {
+HMENU Submenu(std::span<const design::MenuItem> items) {
     HMENU menu = CreatePopupMenu();
-    for (const MenuItem& item : items) {
-        AppendMenuW(menu, MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED), static_cast<UINT_PTR>(item.id),
-                    item.caption);
+    for (const design::MenuItem& item : items) {
+        AppendMenuW(menu, MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED),
+                    static_cast<UINT_PTR>(MenuId(item.command)), Wide(item.caption).c_str());
     }
     return menu;
 }
 
 HMENU BuildMenuBar() {
     HMENU bar = CreateMenu();
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Submenu({{L"E&xit", kFileExitId, false}})), L"&File");
-    AppendMenuW(bar, MF_POPUP,
-                reinterpret_cast<UINT_PTR>(
-                    Submenu({{L"&Normal", kNormalId, true}, {L"&C++ and C#", kCTypeId, false}})),
-                L"&Syntax");
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Submenu({{L"&About", kHelpAboutId, false}})), L"&Help");
+    for (const design::Menu& menu : design::kMenus) {
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(Submenu(menu.items)), Wide(menu.caption).c_str());
+    }
     return bar;
 }
 
@@ -71,16 +62,15 @@ ATOM RegisterWindowClass(WNDPROC procedure) {
     return RegisterClassExW(&windowClass);
 }
 
-HWND Button(HWND parent, const wchar_t* caption, int id, DWORD kind) {
-    return CreateWindowExW(0, WC_BUTTONW, caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | kind, 0, 0,
-                           0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                           nullptr);
+HWND Button(HWND parent, const char* caption, int id, DWORD kind) {
+    return CreateWindowExW(0, WC_BUTTONW, Wide(caption).c_str(),
+                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | kind, 0, 0, 0, 0, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
 }
 
 void PlaceAtDesign(HWND control, const TwipsRect& rect) {
-    const WindowTwips twips(control);
-    MoveWindow(control, twips.Pixels(rect.left), twips.Pixels(rect.top), twips.Pixels(rect.width),
-               twips.Pixels(rect.height), FALSE);
+    const PixelRect at = WindowTwips(control).Pixels(rect);
+    MoveWindow(control, at.left, at.top, at.width, at.height, FALSE);
 }
 
 }  // namespace
@@ -88,7 +78,8 @@ void PlaceAtDesign(HWND control, const TwipsRect& rect) {
 Win32FrmMain::Win32FrmMain(std::function<void()> showAboutBox) : showAboutBox_(std::move(showAboutBox)) {
     static const ATOM registered = RegisterWindowClass(&Win32FrmMain::Procedure);
     menu_ = BuildMenuBar();
-    window_ = CreateWindowExW(0, MAKEINTATOM(registered), L"Pathnab", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+    window_ = CreateWindowExW(0, MAKEINTATOM(registered), Wide(design::kCaptionAtDesign).c_str(),
+                              WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, menu_,
                               GetModuleHandleW(nullptr), this);
     CreateControls();
@@ -103,8 +94,8 @@ Win32FrmMain::~Win32FrmMain() {
 // Created in tab order: the list first, so that it also lies over the two buttons.
 void Win32FrmMain::CreateControls() {
     list_ = std::make_unique<Win32ListView>(window_, kListId);
-    cmdCancel_ = Button(window_, L"Cancel", kCancelId, BS_PUSHBUTTON);
-    cmdSelect_ = Button(window_, L"Select", kSelectId, BS_DEFPUSHBUTTON);
+    cmdCancel_ = Button(window_, design::kCancelCaption, kCancelId, BS_PUSHBUTTON);
+    cmdSelect_ = Button(window_, design::kSelectCaption, kSelectId, BS_DEFPUSHBUTTON);
     SetWindowPos(list_->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     PlaceAtDesign(list_->Handle(), design::kList);
     PlaceAtDesign(cmdCancel_, design::kCancel);
@@ -123,8 +114,8 @@ void Win32FrmMain::ApplyFont() {
 }
 
 void Win32FrmMain::SetDesignSize() {
-    const WindowTwips twips(window_);
-    RECT outer{0, 0, twips.Pixels(design::kClientWidth), twips.Pixels(design::kClientHeight)};
+    const TwipScale twips = WindowTwips(window_);
+    RECT outer{0, 0, twips.PixelsX(design::kClientWidth), twips.PixelsY(design::kClientHeight)};
     AdjustWindowRectExForDpi(&outer, WS_OVERLAPPEDWINDOW, TRUE, 0, GetDpiForWindow(window_));
     ResizeOuter(SIZE{outer.right - outer.left, outer.bottom - outer.top});
 }
@@ -192,11 +183,11 @@ void Win32FrmMain::Command(int id) {
     switch (id) {
         case kSelectId: handlers_->SelectButton(); break;
         case kCancelId: handlers_->CancelButton(); break;
-        case kFileExitId: handlers_->FileExit(); break;
-        case kNormalId: handlers_->SyntaxNormal(); break;
-        case kCTypeId: handlers_->SyntaxCType(); break;
-        case kHelpAboutId: handlers_->HelpAbout(); break;
-        default: break;
+        default:
+            if (id >= kFirstMenuId && id < kFirstMenuId + kMenuCommandCount) {
+                handlers_->MenuChosen(static_cast<MenuCommand>(id - kFirstMenuId));
+            }
+            break;
     }
 }
 
@@ -235,32 +226,32 @@ void Win32FrmMain::ResizeOuter(SIZE pixels) {
 
 void Win32FrmMain::SetCaption(const std::string& caption) { SetWindowTextW(window_, Wide(caption).c_str()); }
 
-float Win32FrmMain::OuterHeight() { return WindowTwips(window_).Twips(OuterPixels().cy); }
-float Win32FrmMain::OuterWidth() { return WindowTwips(window_).Twips(OuterPixels().cx); }
+float Win32FrmMain::OuterHeight() { return WindowTwips(window_).TwipsY(OuterPixels().cy); }
+float Win32FrmMain::OuterWidth() { return WindowTwips(window_).TwipsX(OuterPixels().cx); }
 
 void Win32FrmMain::SetOuterHeight(float height) {
     SIZE outer = OuterPixels();
-    outer.cy = WindowTwips(window_).Pixels(height);
+    outer.cy = WindowTwips(window_).PixelsY(height);
     ResizeOuter(outer);
 }
 
 void Win32FrmMain::SetOuterWidth(float width) {
     SIZE outer = OuterPixels();
-    outer.cx = WindowTwips(window_).Pixels(width);
+    outer.cx = WindowTwips(window_).PixelsX(width);
     ResizeOuter(outer);
 }
 
-float Win32FrmMain::ClientWidth() { return WindowTwips(window_).Twips(ClientPixels().cx); }
-float Win32FrmMain::ClientHeight() { return WindowTwips(window_).Twips(ClientPixels().cy); }
+float Win32FrmMain::ClientWidth() { return WindowTwips(window_).TwipsX(ClientPixels().cx); }
+float Win32FrmMain::ClientHeight() { return WindowTwips(window_).TwipsY(ClientPixels().cy); }
 
 void Win32FrmMain::Move(float left, float top) {
-    const WindowTwips twips(window_);
-    SetWindowPos(window_, nullptr, twips.Pixels(left), twips.Pixels(top), 0, 0,
+    const TwipScale twips = WindowTwips(window_);
+    SetWindowPos(window_, nullptr, twips.PixelsX(left), twips.PixelsY(top), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32FrmMain::SetMenuChecked(SyntaxItem item, bool checked) {
-    CheckMenuItem(menu_, item == SyntaxItem::Normal ? kNormalId : kCTypeId,
+    CheckMenuItem(menu_, MenuId(MenuCommandOf(item)),
                   MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 

@@ -17,14 +17,13 @@ public:
     Win32FrmMain(const Win32FrmMain&) = delete;
     Win32FrmMain& operator=(const Win32FrmMain&) = delete;
 
-    // The handlers must outlive the window's use.
-    void Attach(MainWindowHandlers& handlers) { handlers_ = &handlers; }
     HWND Handle() const { return window_; }
     // True once the program was told to end at once.
     bool Ended() const { return ended_; }
     // Shows the window and handles its messages until it is closed or the program ends.
     void ShowAndRun();
 
+    void ForwardTo(MainWindowHandlers* handlers) override { handlers_ = handlers; }
     void SetCaption(const std::string& caption) override;
     float OuterHeight() override;
     float OuterWidth() override;

@@ -1,6 +1,6 @@
 #include "app/win32/win32_list_view.h"
 
-#include "app/win32/win32_twips.h"
+#include "platform/win32/window_twips.h"
 #include "platform/win32/wide_text.h"
 // After the Win32 headers, which it needs.
 #include <commctrl.h>
@@ -19,8 +19,8 @@ Win32ListView::Win32ListView(HWND parent, int id)
 void Win32ListView::SetVisible(bool visible) { ShowWindow(list_, visible ? SW_SHOW : SW_HIDE); }
 
 void Win32ListView::Place(float left, float top, float width, float height) {
-    const WindowTwips twips(list_);
-    MoveWindow(list_, twips.Pixels(left), twips.Pixels(top), twips.Pixels(width), twips.Pixels(height), TRUE);
+    const TwipScale twips = WindowTwips(list_);
+    MoveWindow(list_, twips.PixelsX(left), twips.PixelsY(top), twips.PixelsX(width), twips.PixelsY(height), TRUE);
 }
 
 // The scroll bars shown now may be those of the columns before the fill: the inside is taken
@@ -36,7 +36,7 @@ float Win32ListView::InnerWidth() {
     RECT row{};
     const bool rowsTaller = ListView_GetItemRect(list_, 0, &row, LVIR_BOUNDS) &&
                             ListView_GetItemCount(list_) * (row.bottom - row.top) > height;
-    return WindowTwips(list_).Twips(width - (rowsTaller ? scrollBarWidth : 0));
+    return WindowTwips(list_).TwipsX(width - (rowsTaller ? scrollBarWidth : 0));
 }
 
 void Win32ListView::ClearColumns() {
@@ -51,7 +51,7 @@ void Win32ListView::AddColumn(const std::string& header, float width) {
     LVCOLUMNW item{};
     item.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     item.pszText = text.data();
-    item.cx = WindowTwips(list_).Pixels(width);
+    item.cx = WindowTwips(list_).PixelsX(width);
     item.iSubItem = column;
     ListView_InsertColumn(list_, column, &item);
 }
@@ -61,7 +61,7 @@ void Win32ListView::HideColumnHeaders() {
 }
 
 float Win32ListView::ColumnWidth(int column) {
-    return WindowTwips(list_).Twips(ListView_GetColumnWidth(list_, column - 1));
+    return WindowTwips(list_).TwipsX(ListView_GetColumnWidth(list_, column - 1));
 }
 
 // The control keeps a horizontal scroll bar that a wider column needed, and the vertical one that
@@ -69,7 +69,7 @@ float Win32ListView::ColumnWidth(int column) {
 // when the column is first made narrow.
 void Win32ListView::SetColumnWidth(int column, float width) {
     ListView_SetColumnWidth(list_, column - 1, 0);
-    ListView_SetColumnWidth(list_, column - 1, WindowTwips(list_).Pixels(width));
+    ListView_SetColumnWidth(list_, column - 1, WindowTwips(list_).PixelsX(width));
 }
 
 // Measured by the control itself, which knows its font and its cell margins; the width shown
@@ -80,7 +80,7 @@ float Win32ListView::FittingColumnWidth(int column) {
     ListView_SetColumnWidth(list_, index, LVSCW_AUTOSIZE);
     const int fitting = ListView_GetColumnWidth(list_, index);
     ListView_SetColumnWidth(list_, index, shown);
-    return WindowTwips(list_).Twips(fitting);
+    return WindowTwips(list_).TwipsX(fitting);
 }
 
 void Win32ListView::ClearRows() {

@@ -32,9 +32,8 @@ private:
         return control;
     }
     static QRect Pixels(const TwipsRect& twips) {
-        const double tpp = TwipsPerPixel(QGuiApplication::primaryScreen()->logicalDotsPerInch());
-        return QRect(TwipsToPixels(twips.left, tpp), TwipsToPixels(twips.top, tpp),
-                     TwipsToPixels(twips.width, tpp), TwipsToPixels(twips.height, tpp));
+        const PixelRect at = TwipScale(QGuiApplication::primaryScreen()->logicalDotsPerInch()).Pixels(twips);
+        return QRect(at.left, at.top, at.width, at.height);
     }
     // Shows the About box as the program does and runs action on it once it is on the
     // screen; true when the action closed it (a box left open is closed here so the test ends).

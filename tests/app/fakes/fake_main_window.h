@@ -101,6 +101,7 @@ public:
     void Move(float left, float top) override { position = {left, top}; }
     void SetMenuChecked(SyntaxItem item, bool isChecked) override { checked[item] = isChecked; }
     ListView& List() override { return list; }
+    void ForwardTo(MainWindowHandlers* to) override { handlers = to; }
     void Close() override {
         ++closes;
         if (onClose) onClose();
@@ -114,6 +115,7 @@ public:
     std::optional<std::pair<float, float>> position;
     std::map<SyntaxItem, bool> checked{{SyntaxItem::Normal, true}, {SyntaxItem::CType, false}};
     FakeListView list;
+    MainWindowHandlers* handlers = nullptr;
     int closes = 0;
     bool ended = false;
     int aboutBoxes = 0;

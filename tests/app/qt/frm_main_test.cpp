@@ -15,7 +15,6 @@
 #include "app/main_window.h"
 #include "app/qt/frm_main.h"
 #include "app/qt/qt_clipboard.h"
-#include "app/qt/twips.h"
 
 namespace pathnab {
 namespace {
@@ -32,7 +31,6 @@ struct LoadedWindow {
             fakes::StoreWindowText(registry, "Height", storedSize);
             fakes::StoreWindowText(registry, "Width", storedSize);
         }
-        window.Attach(handlers);
         handlers.Load(path);
     }
     QTreeWidget& List() { return *window.findChild<QTreeWidget*>("lv"); }
