@@ -29,8 +29,13 @@ mkdir -p "$(dirname "$WINEPREFIX")"
   # and would hold the lock for as long as they run.
   if wineserver -p$linger </dev/null >/dev/null 2>&1 9>&-; then
     if [ -f "$WINEPREFIX/system.reg" ]; then boot=(); else boot=(--init); fi
-    wine wineboot "${boot[@]}" </dev/null >/dev/null 2>&1 9>&-
+    wine wineboot "${boot[@]}" </dev/null >/dev/null 2>&1 9>&- ||
+      { status=$?; echo "wine.sh: wineboot ${boot[*]} failed with status $status" >&2; exit "$status"; }
   fi
 ) 9>"$WINEPREFIX.lock"
 [ "${1:-}" = --boot ] && exit 0
-exec wine "$@" </dev/null
+# A program that fails before it prints anything (Wine's own messages are off) still says how.
+status=0
+wine "$@" </dev/null || status=$?
+[ "$status" -eq 0 ] || echo "wine.sh: $(basename "$1") ended with status $status" >&2
+exit "$status"
