@@ -13,6 +13,7 @@
 #include "app/posix/caller_link.h"
 #include "app/posix/display_servers.h"
 #include "app/qt/clipboard_keepers.h"
+#include "app/qt/deferred_icons.h"
 #include "app/qt/frm_main.h"
 #include "app/qt/qt_clipboard.h"
 #include "app/qt/qt_message_box.h"
@@ -81,6 +82,7 @@ int RunWindow(char** argv, const std::string& arguments, CallerLink& caller) {
     // so a path like "-platform x" or "-reverse" is never taken as one of its options.
     int toolkitArgc = 1;
     QApplication app(toolkitArgc, argv);
+    QApplication::setStyle(new DeferredIconsStyle);
     app.setQuitOnLastWindowClosed(false);
     InitAboutResources();
 

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QWindow>
 
 #include "app/main_window_design.h"
@@ -40,7 +41,8 @@ FrmMain::FrmMain(std::function<void()> showAboutBox)
     setTabOrder(&list_.Widget(), cmdCancel_);
     setTabOrder(cmdCancel_, cmdSelect_);
     BuildKeys();
-    SetIcon();
+    // Once the window is up: reading the icon's images loads every image format plug-in.
+    QTimer::singleShot(0, this, &FrmMain::SetIcon);
     setMinimumSize(SmallestUsableSize());
     const TwipScale scale = PrimaryScreenTwips();
     resize(scale.PixelsX(design::kClientWidth),
