@@ -11,15 +11,9 @@ map_timer=$(realpath "$2") prefix=$(realpath -m "$3") strip=$4
 runs=${RUNS:-15}
 root=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
-trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-
-exec 3> "$work/displayfd"
-Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 600); do [ -s "$work/displayfd" ] && break; sleep 0.05; done
-[ -s "$work/displayfd" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/displayfd")"
+xvfb_screen="-screen 0 1280x1024x24"
+source "$root/tests/e2e/tools/xvfb_session.sh"
+trap 'stop_session; rm -rf "$work"' EXIT
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 bash "$root/tests/win32/wine.sh" "$prefix" --boot
 

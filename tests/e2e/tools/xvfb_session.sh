@@ -8,7 +8,8 @@ read -ra screen_options <<< "${xvfb_screen:--screen 0 1024x768x24}"
 Xvfb -displayfd 3 -noreset "${screen_options[@]}" -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 exec 3>&-
-for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.05; done
+# Xvfb writes its display number once it takes connections; a loaded machine may take seconds.
+for _ in $(seq 600); do [ -s "$work/displayfd" ] && break; sleep 0.05; done
 [ -s "$work/displayfd" ] || { echo "Xvfb did not start:" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$work/displayfd")"
 export XDG_CONFIG_HOME="$work/config"
