@@ -33,7 +33,10 @@ no_pathnab_left() {
 start_dolphin() {
   start_bus
   listen_to_menu_focus
-  start_program dolphin "$(dirname "$1")" 2>>"$work/dolphin.log"
+  # Dolphin, and the Pathnab it starts, find the listener's accessibility bus through their
+  # session bus: Qt 6.4, given its address in AT_SPI_BUS_ADDRESS, shows no window there, and
+  # Pathnab's rows are read there.
+  start_program env -u AT_SPI_BUS_ADDRESS dolphin "$(dirname "$1")" 2>>"$work/dolphin.log"
   file_manager_pid=$pid
   wait_for_active owned_by "$file_manager_pid" || fail "no active Dolphin window"
   expect_selected "$1"
@@ -101,11 +104,11 @@ done
 
 item=${dolphin_items[1]}
 pathnab_from_menu "$item"
-click_row "$active_window" 2
-pathnab_closed 10 || fail "the Pathnab window stayed after a click on the second row"
+click_row "$active_window" "File Name"
+pathnab_closed 10 || fail "the Pathnab window stayed after a click on the File Name row"
 expect_copied "${item##*/}"
 close_file_manager
-pass "a click on the second row copied the file name"
+pass "a click on the File Name row copied the file name"
 
 pathnab_from_menu "$item"
 keys Escape
