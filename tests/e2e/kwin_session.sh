@@ -105,7 +105,7 @@ done
 item=${dolphin_items[1]}
 pathnab_from_menu "$item"
 click_row "$active_window" "File Name"
-pathnab_closed 10 || fail "the Pathnab window stayed after a click on the File Name row"
+pathnab_closed 10 || fail "the Pathnab window stayed after a click on the File Name row: $active_window"
 expect_copied "${item##*/}"
 close_file_manager
 pass "a click on the File Name row copied the file name"
