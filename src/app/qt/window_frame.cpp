@@ -34,6 +34,7 @@ void WindowFrame::ResizeOuter(QSize outer) {
         window_.setMaximumSize(largest.expandedTo(window_.minimumSize()));
     }
     window_.resize(outer.shrunkBy(Margins()));
+    asked_ = window_.size().grownBy(Margins());
 }
 
 void WindowFrame::MoveOuter(QPoint outer) {
@@ -52,11 +53,21 @@ bool AroundTheWindow(const QMargins& margins) {
 
 }  // namespace
 
+// The outer size last given stays while the window is still at it less either frame: the one
+// assumed, where the toolkit grew the frame around the window (Qt 6.4's Wayland decorations),
+// or the real one, where it fitted the frame inside the size given (Qt 6.8's). Else the window's
+// size with the frame assumed is kept.
+QSize WindowFrame::OuterToKeep(const QMargins& real) {
+    const QSize size = window_.size();
+    if (asked_ == size.grownBy(Margins()) || asked_ == size.grownBy(real)) return asked_;
+    return Outer();
+}
+
 bool WindowFrame::AdoptReported() {
     if (!window_.isVisible() || !window_.windowHandle()) return false;
     const QMargins real = window_.windowHandle()->frameMargins();
     if (real.isNull() || real == Margins() || !AroundTheWindow(real)) return false;
-    const QSize outer = Outer();
+    const QSize outer = OuterToKeep(real);
     assumed_ = real;
     ResizeOuter(outer);
     return true;

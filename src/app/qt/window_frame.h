@@ -28,10 +28,13 @@ public:
 
 private:
     QMargins Announced() const;
+    QSize OuterToKeep(const QMargins& real);
 
     QWidget& window_;
     bool known_ = false;
     QMargins assumed_;
+    // The outer size last given, as the window took it; none before the first.
+    QSize asked_;
 };
 
 }  // namespace pathnab

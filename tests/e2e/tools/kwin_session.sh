@@ -128,11 +128,13 @@ wait_for_active() {
 captioned() { [ "$(captions <<< "$2")" = "$1" ]; }
 owned_by() { [ "$(cut -d' ' -f6 <<< "$2")" = "$1" ]; }
 
-# Clicks the row (counted from 1) of Pathnab's window, given by its line of kwin_windows.
+# Clicks the middle of the row captioned CAPTION in Pathnab's window, given by its line of
+# kwin_windows.
 click_row() {
-  local x y
-  read -r x y <<< "$(row_point "$2")"
-  click_at $(($(cut -d' ' -f2 <<< "$1") + x)) $(($(cut -d' ' -f3 <<< "$1") + y))
+  local point
+  point=$(row_on_screen "$(cut -d' ' -f6 <<< "$1")" "$2" "$(cut -d' ' -f2-5 <<< "$1")") ||
+    fail "no row '$2' in Pathnab's window over the accessibility bus"
+  click_at $point
 }
 
 # True while a window with exactly this caption is on the screen.

@@ -22,15 +22,31 @@ build_package() {
   deb=$(ls "$PATHNAB_BIN/.."/pathnab_*_"$(dpkg --print-architecture)".deb)
 }
 
+# Marks the package as a test's own from before its install until it is purged: a test ended
+# by force (a time-out, the end of a run in a Debian root) leaves it installed, marked, and the
+# next test takes it away; a package installed otherwise is left alone.
+test_install_mark=/var/tmp/pathnab-package-test.installed
+
 install_package() {
-  dpkg-query -W -f='${Status}' pathnab 2>/dev/null | grep -q 'install ok installed' &&
-    fail "pathnab is installed already; this test installs and removes it"
+  if package_installed; then
+    [ -e "$test_install_mark" ] || fail "pathnab is installed already; this test installs and removes it"
+    echo "purging the pathnab package an earlier test left installed"
+    purge_package || fail "the pathnab package an earlier test left installed could not be purged"
+  fi
+  "${package_sudo[@]}" touch "$test_install_mark"
   "${package_apt[@]}" install -y -qq --no-install-recommends "$deb" >/dev/null
+}
+
+package_installed() { dpkg-query -W -f='${Status}' pathnab 2>/dev/null | grep -q 'install ok installed'; }
+
+purge_package() {
+  "${package_apt[@]}" purge -y -qq pathnab >/dev/null 2>&1 && ! package_installed &&
+    "${package_sudo[@]}" rm -f "$test_install_mark"
 }
 
 # Only while this script holds the lock: a script ended while it waited for the lock would
 # otherwise take the package away from the test run that holds it.
 remove_package() {
   [ -n "${package_lock_held:-}" ] || return 0
-  "${package_apt[@]}" purge -y -qq pathnab >/dev/null 2>&1 || true
+  purge_package || true
 }

@@ -58,6 +58,20 @@ row_point() {
   echo 120 $((menu_height + row_height * ($1 - 1) + 8))
 }
 
+# The point "X Y" on the screen where a click hits the middle of the list row captioned CAPTION
+# in the window of process PID, whose frame the compositor shows at FRAME ("x y width height").
+# The row's place inside the window comes from the window itself, over the accessibility bus.
+# A frame drawn around the window's own area (Qt's title bar on Wayland) is as wide left, right
+# and below, and takes the rest of its height above; a frame without one is the area itself.
+row_on_screen() {
+  local pid=$1 caption=$2 frame_x frame_y frame_width frame_height x y width height border
+  read -r frame_x frame_y frame_width frame_height <<< "$3"
+  read -r x y width height < <("$(dirname "${BASH_SOURCE[0]}")/list_row_place.py" "$pid" "$caption") ||
+    return 1
+  border=$(((frame_width - width) / 2))
+  echo $((frame_x + border + x)) $((frame_y + frame_height - height - border + y))
+}
+
 fail() { echo "FAIL: $*" >&2; exit 1; }
 pass() { echo "ok: $*"; }
 
