@@ -50,9 +50,11 @@ for file in pathnab.exe pathnab-forms.exe uninstall.exe setup.exe; do
   echo "ok: $file signed by the test signer, verified against the test authority"
 done
 
-# One byte of the code changed after signing: the digest no longer matches.
+# One byte of the code changed after signing (each of its bits flipped, as a fixed value may be the
+# byte already there): the digest no longer matches.
 cp pathnab.exe changed.exe
-printf '\x5a' | dd of=changed.exe bs=1 seek=4096 conv=notrunc status=none
+byte=$(od -An -tu1 -j4096 -N1 pathnab.exe | tr -d ' ')
+printf "\\x$(printf '%02x' $((byte ^ 0xff)))" | dd of=changed.exe bs=1 seek=4096 conv=notrunc status=none
 cmp -s changed.exe pathnab.exe && fail "the byte was not changed"
 if osslsigncode verify -CAfile ca.pem -in changed.exe >changed.verify 2>&1; then
   cat changed.verify
